@@ -1,0 +1,2 @@
+// schemist: the desktop program (filled in with the windows).
+int main() { return 0; }

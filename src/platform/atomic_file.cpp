@@ -1,0 +1,93 @@
+// Atomic file replacement: mkstemp beside the target, write, fsync, rename.
+#include "platform/atomic_file.h"
+
+#include "platform/error.h"
+#include "platform/paths.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <fstream>
+#include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace schemist {
+
+std::string systemMessage(int errorNumber)
+{
+    return std::strerror(errorNumber);
+}
+
+namespace {
+
+[[noreturn]] void failWrite(const std::string& path, int errorNumber)
+{
+    throw Error("ファイルを書き込めません: " + path + ": " + systemMessage(errorNumber));
+}
+
+}  // namespace
+
+void writeFileAtomically(const std::string& path, std::string_view bytes)
+{
+    // A read-only file is the user's way of saying "do not replace this";
+    // a rename would replace it all the same, so ask first.
+    if (::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0)
+        failWrite(path, errno);
+    std::string tmpl = joinPath(folderOf(path), "." + fileNameOf(path) + ".tmpXXXXXX");
+    std::vector<char> name(tmpl.begin(), tmpl.end());
+    name.push_back('\0');
+    int fd = ::mkstemp(name.data());
+    if (fd < 0)
+        failWrite(path, errno);
+    std::string tmpPath(name.data());
+
+    auto abandon = [&](int errorNumber) {
+        ::close(fd);
+        ::unlink(tmpPath.c_str());
+        failWrite(path, errorNumber);
+    };
+
+    const char* data = bytes.data();
+    std::size_t left = bytes.size();
+    while (left > 0) {
+        ssize_t written = ::write(fd, data, left);
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            abandon(errno);
+        }
+        data += written;
+        left -= static_cast<std::size_t>(written);
+    }
+    // Generated files are ordinary user files: honour the umask, as a plain
+    // create would, instead of mkstemp's 0600.
+    mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::fchmod(fd, 0666 & ~mask);
+    if (::fsync(fd) != 0)
+        abandon(errno);
+    if (::close(fd) != 0) {
+        int err = errno;
+        ::unlink(tmpPath.c_str());
+        failWrite(path, err);
+    }
+    if (::rename(tmpPath.c_str(), path.c_str()) != 0) {
+        int err = errno;
+        ::unlink(tmpPath.c_str());
+        failWrite(path, err);
+    }
+}
+
+std::string readWholeFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        throw Error("ファイルを読み込めません: " + path + ": " + systemMessage(errno));
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+}  // namespace schemist

@@ -1,0 +1,157 @@
+// CP932 conversion through iconv. One converter per thread is kept open,
+// since generation converts every line it writes.
+#include "platform/text.h"
+
+#include "platform/error.h"
+
+#include <cerrno>
+#include <iconv.h>
+#include <memory>
+
+namespace schemist {
+namespace {
+
+class Converter {
+public:
+    Converter(const char* to, const char* from) : cd_(iconv_open(to, from))
+    {
+        if (cd_ == reinterpret_cast<iconv_t>(-1))
+            throw Error(std::string("文字コード変換を開始できません: ") + from + " -> " + to);
+    }
+    ~Converter() { iconv_close(cd_); }
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+
+    // Converts one chunk; returns false when the input could not be taken
+    // whole at `in` (invalid or unconvertible sequence).
+    bool convert(const char*& in, std::size_t& inLeft, std::string& out)
+    {
+        char buffer[4096];
+        while (inLeft > 0) {
+            char* outPtr = buffer;
+            std::size_t outLeft = sizeof buffer;
+            std::size_t rc = iconv(cd_, const_cast<char**>(&in), &inLeft, &outPtr, &outLeft);
+            out.append(buffer, static_cast<std::size_t>(outPtr - buffer));
+            if (rc == static_cast<std::size_t>(-1)) {
+                if (errno == E2BIG)
+                    continue;
+                iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+                return false;
+            }
+        }
+        char* outPtr = buffer;
+        std::size_t outLeft = sizeof buffer;
+        iconv(cd_, nullptr, nullptr, &outPtr, &outLeft);
+        out.append(buffer, static_cast<std::size_t>(outPtr - buffer));
+        return true;
+    }
+
+private:
+    iconv_t cd_;
+};
+
+std::size_t utf8SequenceLength(unsigned char lead)
+{
+    if (lead < 0x80) return 1;
+    if ((lead & 0xE0) == 0xC0) return 2;
+    if ((lead & 0xF0) == 0xE0) return 3;
+    if ((lead & 0xF8) == 0xF0) return 4;
+    return 1;
+}
+
+bool isAsciiOnly(std::string_view text)
+{
+    for (unsigned char c : text)
+        if (c >= 0x80) return false;
+    return true;
+}
+
+}  // namespace
+
+Cp932Text encodeCp932(std::string_view utf8)
+{
+    Cp932Text result;
+    if (isAsciiOnly(utf8)) {
+        result.bytes.assign(utf8);
+        return result;
+    }
+    thread_local Converter converter("CP932", "UTF-8");
+    const char* in = utf8.data();
+    std::size_t left = utf8.size();
+    while (!converter.convert(in, left, result.bytes)) {
+        // Skip the one character iconv refused and write "?" for it.
+        std::size_t skip = std::min(left, utf8SequenceLength(static_cast<unsigned char>(*in)));
+        in += skip;
+        left -= skip;
+        result.bytes.push_back('?');
+        result.lossy = true;
+    }
+    return result;
+}
+
+std::size_t cp932ByteCount(std::string_view utf8)
+{
+    if (isAsciiOnly(utf8))
+        return utf8.size();
+    return encodeCp932(utf8).bytes.size();
+}
+
+bool fitsCp932(std::string_view utf8)
+{
+    return isAsciiOnly(utf8) || !encodeCp932(utf8).lossy;
+}
+
+std::string decodeToUtf8(std::string_view bytes, const char* charset)
+{
+    Converter converter("UTF-8", charset);
+    std::string out;
+    const char* in = bytes.data();
+    std::size_t left = bytes.size();
+    while (!converter.convert(in, left, out)) {
+        ++in;
+        --left;
+        out += "\xEF\xBF\xBD";
+    }
+    return out;
+}
+
+std::size_t utf8Length(std::string_view utf8)
+{
+    std::size_t count = 0;
+    for (unsigned char c : utf8)
+        if ((c & 0xC0) != 0x80) ++count;
+    return count;
+}
+
+std::string utf8Left(std::string_view utf8, std::size_t count)
+{
+    std::size_t pos = 0;
+    for (std::size_t i = 0; i < count && pos < utf8.size(); ++i)
+        pos += utf8SequenceLength(static_cast<unsigned char>(utf8[pos]));
+    return std::string(utf8.substr(0, std::min(pos, utf8.size())));
+}
+
+std::string utf8Mid(std::string_view utf8, std::size_t from)
+{
+    std::string left = utf8Left(utf8, from);
+    return std::string(utf8.substr(left.size()));
+}
+
+std::string trimBlanks(std::string_view text)
+{
+    std::size_t begin = text.find_first_not_of(' ');
+    if (begin == std::string_view::npos)
+        return {};
+    std::size_t end = text.find_last_not_of(' ');
+    return std::string(text.substr(begin, end - begin + 1));
+}
+
+std::string toLowerAscii(std::string_view text)
+{
+    std::string out(text);
+    for (char& c : out)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return out;
+}
+
+}  // namespace schemist

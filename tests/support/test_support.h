@@ -1,0 +1,51 @@
+// Helpers shared by the test programs: scratch folders, fixture paths and
+// running the command-line program.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace schemist::test {
+
+// A fresh folder under the system temp folder, removed with its contents when
+// the object goes away.
+class ScratchDir {
+public:
+    ScratchDir();
+    ~ScratchDir();
+    ScratchDir(const ScratchDir&) = delete;
+    ScratchDir& operator=(const ScratchDir&) = delete;
+    const std::string& path() const { return path_; }
+    std::string file(const std::string& name) const;
+
+private:
+    std::string path_;
+};
+
+// tests/data/NAME (fixtures copied into the repository).
+std::string dataFile(const std::string& name);
+
+// ../shared/fixtures/NAME and ../shared/real/NAME; empty when absent.
+std::string sharedFixture(const std::string& name);
+std::string sharedReal(const std::string& name);
+
+// Every Access file in tests/data, ../shared/fixtures and ../shared/real
+// (those that exist), as full paths.
+std::vector<std::string> allSampleDatabases();
+
+struct CommandResult {
+    int exitCode = -1;     // -1 when ended by a signal
+    int signal = 0;
+    std::string out;
+    std::string err;
+};
+
+// Runs schemist-cli with the arguments (no shell), with HOME and the
+// documents folder pointed at `home` when it is not empty.
+CommandResult runCli(const std::vector<std::string>& args, const std::string& home = "");
+
+std::string readFile(const std::string& path);
+void writeFile(const std::string& path, const std::string& bytes);
+void copyFile(const std::string& from, const std::string& to);
+
+}  // namespace schemist::test
