@@ -1,0 +1,67 @@
+// Comment placement and indentation of generated source: the byte columns
+// are part of the output, so the examples below are exact.
+#include "gen/common/source_printer.h"
+#include "gen/common/vb_text.h"
+
+#include <gtest/gtest.h>
+
+using namespace schemist;
+
+TEST(AddLineComment, PadsShortLinesToTheCommentColumnInBytes)
+{
+    std::string code17(17, 'x');
+    EXPECT_EQ(AddLineComment(code17, "' c", 40), code17 + std::string(23, ' ') + "' c");
+    // 20 characters, 23 bytes: three kanji count two each.
+    std::string mixed = "    abc社員名 ab Single";
+    EXPECT_EQ(AddLineComment(mixed, "' c", 40), mixed + std::string(17, ' ') + "' c");
+}
+
+TEST(AddLineComment, LongLinesAndColumnZeroGetOneBlank)
+{
+    std::string code40(40, 'x');
+    EXPECT_EQ(AddLineComment(code40, "' c", 40), code40 + " ' c");
+    EXPECT_EQ(AddLineComment(code40 + "y", "' c", 40), code40 + "y ' c");
+    EXPECT_EQ(AddLineComment("abc", "' c", 0), "abc ' c");
+}
+
+TEST(SourcePrinter, IndentsByTabSizeAndLeavesEmptyCommentsOff)
+{
+    RunSettings settings = RunSettings::startValues();
+    SourcePrinter p(settings);
+    p.printWithComment(1, "$m$ as Long", {{"m", "lngId"}}, "");
+    p.printWithComment(0, "public type defStaff", {}, "社員");
+    settings.TabSize = 0;
+    p.print(3, "end if");
+    ASSERT_EQ(p.lines().size(), 3u);
+    EXPECT_EQ(p.lines()[0], "    lngId as Long");
+    EXPECT_EQ(p.lines()[1], "public type defStaff ' 社員");
+    EXPECT_EQ(p.lines()[2], "end if");
+}
+
+TEST(Templates, ExpandNamedVariablesOnly)
+{
+    EXPECT_EQ(expandTemplate("a$x$b$$c", {{"x", "$y$"}}), "a$y$b$c");
+    EXPECT_THROW(expandTemplate("$nope$", {}), std::logic_error);
+}
+
+TEST(VbText, IdentifiersKeepJapaneseAndReplacePunctuation)
+{
+    EXPECT_TRUE(isPlainIdentifier("受注日"));
+    EXPECT_TRUE(isPlainIdentifier("fld_1"));
+    EXPECT_FALSE(isPlainIdentifier("Order Details"));
+    EXPECT_EQ(identifierFrom("Order Details"), "Order_Details");
+    EXPECT_EQ(identifierFrom("O'Brien/Ａ"), "O_Brien_Ａ");
+    EXPECT_EQ(vbStringContent("a\"b"), "a\"\"b");
+    EXPECT_EQ(commentText("a\r\nb\tc"), "a  b c");
+}
+
+TEST(VbText, TypeClassesFollowLowerCasedType)
+{
+    EXPECT_EQ(classifyType("String"), TypeClass::Text);
+    EXPECT_EQ(classifyType("MEMO"), TypeClass::LongText);
+    EXPECT_EQ(classifyType("Currency"), TypeClass::Number);
+    EXPECT_EQ(classifyType("Date"), TypeClass::Date);
+    EXPECT_EQ(classifyType("boolean"), TypeClass::YesNo);
+    EXPECT_EQ(classifyType("String "), TypeClass::Other);
+    EXPECT_EQ(classifyType("未定義"), TypeClass::Other);
+}
