@@ -65,3 +65,25 @@ TEST(VbText, TypeClassesFollowLowerCasedType)
     EXPECT_EQ(classifyType("String "), TypeClass::Other);
     EXPECT_EQ(classifyType("未定義"), TypeClass::Other);
 }
+
+#include "gen/common/null_check_functions.h"
+#include "store/default_rows.h"
+
+TEST(NullCheckFunctions, WrittenOnlyForFunctionStyleWithDefaultNames)
+{
+    RunSettings settings = RunSettings::startValues();
+    IdentifierSet ids = identifiersFromRows(defaultTopNames(), defaultEndNames(), defaultFullNames());
+    SourcePrinter p(settings);
+    WriteNullCheckFunctions(p, ids);
+    ASSERT_EQ(p.lines().size(), 16u);
+    EXPECT_EQ(p.lines()[0], "");
+    EXPECT_EQ(p.lines()[1], "private function fncNumericNullCheck(varInput as Variant) as Variant");
+    EXPECT_EQ(p.lines()[3], "        fncNumericNullCheck = varInput");
+    EXPECT_EQ(p.lines()[13], "        fncStringNullCheck = \"\"");
+    EXPECT_EQ(p.lines()[15], "end function");
+
+    settings.CheckStyle = 1;
+    SourcePrinter none(settings);
+    WriteNullCheckFunctions(none, ids);
+    EXPECT_TRUE(none.lines().empty());
+}
