@@ -13,6 +13,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <climits>
 #include <cmath>
 #include <cstdlib>
@@ -76,7 +77,7 @@ void unregisterOpen(const std::string& key, OpenMode mode)
     if (code == SQLITE_NOTADB || code == SQLITE_CORRUPT)
         throw Error("作業用データベースが壊れているか、作業用データベースではありません: " + path +
                     "（「初期データ作成」または schemist-cli --init で作り直してください）");
-    if (code == SQLITE_FULL)
+    if (code == SQLITE_FULL || (code == SQLITE_IOERR && sqlite3_system_errno(db) == ENOSPC))
         throw Error("ディスクの空きが足りないため作業用データベースに書き込めません: " + path);
     if (code == SQLITE_READONLY || code == SQLITE_CANTOPEN || code == SQLITE_PERM || code == SQLITE_IOERR)
         throw Error("作業用データベースに書き込めません: " + path + ": " + detail);
@@ -418,13 +419,15 @@ Database Database::open(const std::string& path, OpenMode mode)
         sqlite3_stmt* stmt = nullptr;
         std::string sql = std::string("SELECT value FROM ") + kInfoTable + " WHERE key='format'";
         if (sqlite3_prepare_v2(raw, sql.c_str(), -1, &stmt, nullptr) == SQLITE_OK) {
-            if (sqlite3_step(stmt) == SQLITE_ROW)
+            int rc = sqlite3_step(stmt);
+            if (rc == SQLITE_ROW)
                 marker = reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0));
             sqlite3_finalize(stmt);
-        } else {
-            int code = sqlite3_errcode(raw);
-            if (code == SQLITE_BUSY || code == SQLITE_NOTADB || code == SQLITE_CORRUPT)
+            if (rc != SQLITE_ROW && rc != SQLITE_DONE)
                 failSql(raw, path, "作業用データベースを開けません");
+        } else if ((sqlite3_extended_errcode(raw) & 0xFF) != SQLITE_ERROR) {
+            // Anything but "no such table": a lock, a full disk, a damaged file.
+            failSql(raw, path, "作業用データベースを開けません");
         }
     }
     if (marker != kFormatMarker)
