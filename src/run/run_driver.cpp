@@ -165,6 +165,7 @@ void RunDriver::runGeneration(const RunRequest& request, Progress& progress, Run
                 });
                 progress.set(40);
             } else {
+                outcome.outputs.classPrefixes = {ids.ClassPrefix, ids.CollectionPrefix};
                 step("クラスモジュールの作成", [&] {
                     if (generators_.classModules)
                         outcome.outputs.sources = generators_.classModules(vbTables, request.outputFolder, ctx);
