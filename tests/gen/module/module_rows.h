@@ -77,6 +77,37 @@ inline DefinitionTable staffTable(int tableNo = 1)
                    });
 }
 
+// All local tables of the sample database, numbered in the order the
+// schema reader finds them (names compared without letter case).
+inline std::vector<DefinitionTable> sampleTables()
+{
+    return {
+        tableOf(1, "Customer", false, std::nullopt,
+                {{"CustomerCode", "String", false, true, std::nullopt, true, 8},
+                 {"CustomerName", "String", false, false, std::nullopt, true, 40},
+                 {"Address", "String"}}),
+        tableOf(2, "History", true, std::nullopt,
+                {{"When", "Date", true},
+                 {"What", "String", true, false, std::nullopt, true, 255},
+                 {"Who", "String", true, false, std::nullopt, true, 20}}),
+        tableOf(3, "Order", true, "受注明細",
+                {{"OrderNo", "Long", true, true},
+                 {"Line", "Integer", true, true},
+                 {"受注日", "Date", true, false, "受注日"},
+                 {"ItemCode", "String", true, false, std::nullopt, true, 10},
+                 {"Qty", "Long", true},
+                 {"Price", "Currency", true}}),
+        tableOf(4, "TBLProduct", false, std::nullopt,
+                {{"Code", "String", false, true, std::nullopt, true, 10},
+                 {"Name", "String", false, false, std::nullopt, true, 40}}),
+        staffTable(5),
+        tableOf(6, "商品", false, "商品マスタ",
+                {{"商品コード", "String", false, true, "商品コード", true, 10},
+                 {"商品名", "String", false, false, "商品名", true, 40},
+                 {"単価", "Currency"}}),
+    };
+}
+
 // Identifiers, type prefixes and settings as a run with the default data has
 // them, and a context over them.
 struct ModuleWorld {
