@@ -1,0 +1,224 @@
+// Scans MSysObjects with libmdb's row reader. libmdb's own catalog reader
+// folds the object type to seven bits, which makes an ODBC link (4) and a
+// report (0x8004) the same; the raw Type column is needed to tell them apart.
+#include "platform/mdb/catalog.h"
+
+#include "platform/mdb/libmdb.h"
+#include "platform/mdb/mdb_database.h"
+#include "platform/mdb/read_failure.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+
+namespace schemist::mdb {
+namespace {
+
+constexpr std::uint32_t kSystemFlags = 0x80000002u;
+constexpr std::uint32_t kHiddenFlag = 0x8u;
+constexpr std::uint32_t kCatalogDefinitionPage = 2;
+
+struct Damaged {};
+
+struct TableDefFree {
+    void operator()(MdbTableDef* table) const { mdb_free_tabledef(table); }
+};
+using TableDefPtr = std::unique_ptr<MdbTableDef, TableDefFree>;
+
+bool startsWithMSys(const std::string& name)
+{
+    return name.size() >= 4 && g_ascii_strncasecmp(name.c_str(), "MSys", 4) == 0;
+}
+
+long long parseNumber(const std::vector<char>& text)
+{
+    return std::strtoll(text.data(), nullptr, 10);
+}
+
+// One bound column of the catalog table: libmdb writes the row's value as
+// text into the buffer on every fetch.
+struct BoundColumn {
+    std::vector<char> text;
+    int length = 0;
+    int number = -1;  // 1-based column number, -1 when the catalog lacks it
+};
+
+void bind(MdbTableDef* table, const char* name, BoundColumn& column, std::size_t size, bool required)
+{
+    column.text.assign(size + 1, '\0');
+    column.number = mdb_bind_column_by_name(table, const_cast<gchar*>(name), column.text.data(), &column.length);
+    if (column.number < 1 && required)
+        throw Damaged{};
+}
+
+// A long value (memo/OLE) of the current row. libmdb stops quietly at a page
+// it cannot read; the length in the value's 12-byte head tells whether all
+// of it arrived. Throws Damaged when it did not.
+std::string readLongValue(MdbHandle* mdb, MdbTableDef* table, const BoundColumn& column)
+{
+    if (column.number < 1 || column.length <= 0)
+        return {};
+    auto* col = static_cast<MdbColumn*>(g_ptr_array_index(table->columns, column.number - 1));
+    std::uint32_t declared = static_cast<std::uint32_t>(mdb_get_int32(const_cast<char*>(column.text.data()), 0)) & 0x3FFFFFFFu;
+    std::size_t size = 0;
+    void* bytes = mdb_ole_read_full(mdb, col, &size);
+    if (!bytes)
+        throw Damaged{};
+    std::string value(static_cast<const char*>(bytes), size);
+    std::free(bytes);
+    if (value.size() != declared)
+        throw Damaged{};
+    return value;
+}
+
+std::uint32_t bitAt(const unsigned char* bitmap, std::uint32_t bit)
+{
+    return bitmap[bit / 8] & (1u << (bit % 8));
+}
+
+// The pages a table's usage map names as holding its rows.
+std::vector<std::uint32_t> mappedPages(MdbHandle* mdb, const MdbTableDef& table, std::uint64_t pages)
+{
+    const unsigned char* map = table.usage_map;
+    const std::size_t mapSize = table.map_sz;
+    std::vector<std::uint32_t> found;
+    if (!map || mapSize < 1)
+        throw Damaged{};
+    if (map[0] == 0) {
+        if (mapSize < 5)
+            throw Damaged{};
+        std::uint32_t first = static_cast<std::uint32_t>(mdb_get_int32(const_cast<unsigned char*>(map), 1));
+        for (std::uint32_t bit = 0; bit < (mapSize - 5) * 8; ++bit)
+            if (bitAt(map + 5, bit))
+                found.push_back(first + bit);
+        return found;
+    }
+    if (map[0] != 1)
+        throw Damaged{};
+    const std::uint32_t pagesPerMapPage = static_cast<std::uint32_t>((mdb->fmt->pg_size - 4) * 8);
+    for (std::size_t entry = 0; entry < (mapSize - 1) / 4; ++entry) {
+        std::uint32_t mapPage = static_cast<std::uint32_t>(
+            mdb_get_int32(const_cast<unsigned char*>(map), static_cast<int>(1 + entry * 4)));
+        if (mapPage == 0)
+            continue;
+        if (mapPage >= pages || mdb_read_alt_pg(mdb, mapPage) != mdb->fmt->pg_size)
+            throw Damaged{};
+        for (std::uint32_t bit = 0; bit < pagesPerMapPage; ++bit)
+            if (bitAt(mdb->alt_pg_buf + 4, bit))
+                found.push_back(static_cast<std::uint32_t>(entry * pagesPerMapPage + bit));
+    }
+    return found;
+}
+
+// libmdb's row scan ends without a word at a page it cannot read and skips a
+// page that is not a data page, which would make a truncated or partly
+// overwritten file look like one with fewer tables. Every page the catalog's
+// usage map names must exist and must not be blank (type 0 belongs to the
+// header page alone). Pages of another type are left to libmdb, which skips
+// them as Access does with stale map bits.
+void checkCatalogPages(const MdbDatabase& database, const MdbTableDef& catalog)
+{
+    MdbHandle* mdb = database.handle();
+    const std::uint64_t pages = database.fileSize() / static_cast<std::uint64_t>(mdb->fmt->pg_size);
+    for (std::uint32_t page : mappedPages(mdb, catalog, pages)) {
+        if (page == 0 || page >= pages || mdb_read_alt_pg(mdb, page) != mdb->fmt->pg_size ||
+            mdb->alt_pg_buf[0] == 0)
+            throw Damaged{};
+    }
+}
+
+}  // namespace
+
+std::int32_t daoAttributes(const std::string& name, int type, std::uint32_t flags)
+{
+    std::int32_t hidden = (flags & kHiddenFlag) ? 1 : 0;
+    switch (type) {
+    case kLocalTableType:
+        if ((flags & kSystemFlags) != 0 || startsWithMSys(name))
+            return static_cast<std::int32_t>(kSystemFlags);
+        return hidden;
+    case kAccessLinkType:
+        return 0x40000000 | hidden;
+    case kOdbcLinkType:
+        return 0x20000000 | hidden;
+    default:
+        return 0;
+    }
+}
+
+bool daoNameOrder(const std::string& left, const std::string& right)
+{
+    std::size_t common = std::min(left.size(), right.size());
+    for (std::size_t i = 0; i < common; ++i) {
+        unsigned char a = static_cast<unsigned char>(g_ascii_tolower(left[i]));
+        unsigned char b = static_cast<unsigned char>(g_ascii_tolower(right[i]));
+        if (a != b)
+            return a < b;
+    }
+    if (left.size() != right.size())
+        return left.size() < right.size();
+    return left < right;
+}
+
+namespace {
+
+std::vector<CatalogTable> scanCatalog(const MdbDatabase& database,
+                                      const std::function<bool(const CatalogTable&)>& wantsProperties)
+{
+    MdbHandle* mdb = database.handle();
+    MdbCatalogEntry catalogEntry{};
+    catalogEntry.mdb = mdb;
+    catalogEntry.object_type = MDB_TABLE;
+    catalogEntry.table_pg = kCatalogDefinitionPage;
+    std::snprintf(catalogEntry.object_name, sizeof catalogEntry.object_name, "%s", "MSysObjects");
+
+    TableDefPtr table(mdb_read_table(&catalogEntry));
+    if (!table || !mdb_read_columns(table.get()))
+        throw Damaged{};
+    checkCatalogPages(database, *table);
+
+    const std::size_t bindSize = mdb->bind_size;
+    BoundColumn id, name, type, flags, properties;
+    bind(table.get(), "Id", id, bindSize, true);
+    bind(table.get(), "Name", name, bindSize, true);
+    bind(table.get(), "Type", type, bindSize, true);
+    bind(table.get(), "Flags", flags, bindSize, true);
+    bind(table.get(), "LvProp", properties, bindSize, false);
+
+    std::vector<CatalogTable> tables;
+    mdb_rewind_table(table.get());
+    while (mdb_fetch_row(table.get())) {
+        int rowType = static_cast<int>(parseNumber(type.text));
+        if (rowType != kLocalTableType && rowType != kAccessLinkType && rowType != kOdbcLinkType)
+            continue;
+        CatalogTable row;
+        row.name.assign(name.text.data(), ::strnlen(name.text.data(), name.text.size()));
+        row.type = rowType;
+        row.flags = static_cast<std::uint32_t>(parseNumber(flags.text));
+        row.definitionPage = static_cast<std::uint32_t>(parseNumber(id.text)) & 0x00FFFFFFu;
+        row.attributes = daoAttributes(row.name, row.type, row.flags);
+        if (wantsProperties(row)) {
+            try {
+                row.properties = readLongValue(mdb, table.get(), properties);
+            } catch (const Damaged&) {
+                throw readFailure(database.path(), reason::damagedTable(row.name));
+            }
+        }
+        tables.push_back(std::move(row));
+    }
+    return tables;
+}
+
+}  // namespace
+
+std::vector<CatalogTable> readCatalogTables(const MdbDatabase& database,
+                                            const std::function<bool(const CatalogTable&)>& wantsProperties)
+{
+    try {
+        return scanCatalog(database, wantsProperties);
+    } catch (const Damaged&) {
+        throw readFailure(database.path(), reason::kDamagedCatalog);
+    }
+}
+
+}  // namespace schemist::mdb

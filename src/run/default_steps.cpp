@@ -1,0 +1,20 @@
+// The reader and generators a run uses unless a test provides its own.
+#include "run/run_driver.h"
+
+namespace schemist {
+
+SchemaReader defaultSchemaReader()
+{
+    // In a child process: a file that would crash or hang the reader ends
+    // the operation with a message instead of taking the program down.
+    return [](const std::string& path, const SourceReadOptions& options) {
+        return readSourceSchemaIsolated(path, options);
+    };
+}
+
+GeneratorSlots defaultGenerators()
+{
+    return {};
+}
+
+}  // namespace schemist
