@@ -76,7 +76,7 @@ TEST(StandardModuleGolden, SampleTablesInEverySettingsCombination)
         EXPECT_EQ(file.path, "/out/Sample.bas");
         EXPECT_TRUE(world.warnings.empty());
         const std::string bytes = file.bytes();
-        const std::string path = goldenPath(std::string("memory_sample_") + c.name);
+        const std::string path = goldenPath(std::string("sample_") + c.name);
         if (update)
             writeFile(path, bytes);
         const std::string expected = readFile(path);
