@@ -1,6 +1,8 @@
 // The reader and generators a run uses unless a test provides its own.
 #include "run/run_driver.h"
 
+#include "gen/module/standard_module.h"
+
 namespace schemist {
 
 SchemaReader defaultSchemaReader()
@@ -14,7 +16,9 @@ SchemaReader defaultSchemaReader()
 
 GeneratorSlots defaultGenerators()
 {
-    return {};
+    GeneratorSlots slots;
+    slots.standardModule = MakeStandardModule;
+    return slots;
 }
 
 }  // namespace schemist
