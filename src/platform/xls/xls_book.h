@@ -76,7 +76,8 @@ struct Book {
     std::uint8_t fontCharset = 128;       // SHIFTJIS_CHARSET
     std::uint16_t defaultRowTwips = 270;  // 13.5 pt, the row height of the 11 pt default font
     std::vector<CellFormat> formats;      // cell formats the cells refer to
-    std::vector<Sheet> sheets;            // at least one; the first is the active one
+    std::vector<Sheet> sheets;            // at least one
+    std::size_t activeSheet = 0;          // the sheet shown (and selected) on opening
 };
 
 }  // namespace schemist::xls

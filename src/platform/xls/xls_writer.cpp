@@ -139,7 +139,7 @@ void globals(BiffStream& out, const Book& book, const std::vector<std::u16string
         d.u16(0x4000);
         d.u16(0x2000);
         d.u16(0x0038);  // horizontal and vertical scroll bars, sheet tabs
-        d.u16(0);       // active sheet
+        d.u16(static_cast<std::uint16_t>(book.activeSheet));
         d.u16(0);       // first visible tab
         d.u16(1);       // selected sheets
         d.u16(0x0258);  // tab bar width ratio (60 %)
@@ -352,6 +352,8 @@ void checkBook(const Book& book)
 {
     if (book.sheets.empty())
         throw std::invalid_argument("a workbook needs at least one sheet");
+    if (book.activeSheet >= book.sheets.size())
+        throw std::invalid_argument("the active sheet is not in the workbook");
     if (book.formats.size() > kMaxXf - kFirstCellXf)
         throw std::invalid_argument("too many cell formats");
     for (const Sheet& sheet : book.sheets) {
@@ -414,7 +416,7 @@ std::string buildWorkbookStream(const Book& book)
     globals(out, book, strings, static_cast<std::uint32_t>(sstIndex.size()), offsetSlots);
     for (std::size_t s = 0; s < book.sheets.size(); ++s) {
         out.patchU32(offsetSlots[s], static_cast<std::uint32_t>(out.offset()));
-        worksheet(out, book, book.sheets[s], sheetCells[s], sstIndex, s == 0);
+        worksheet(out, book, book.sheets[s], sheetCells[s], sstIndex, s == book.activeSheet);
     }
     out.padTo(kMiniStreamCutoff);
     return out.take();
