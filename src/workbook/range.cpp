@@ -5,6 +5,8 @@
 
 namespace schemist::excel {
 
+Border::Border(const Range& range, int edge) : sheet_(range.sheet_), areas_(range.areas()), edge_(edge) {}
+
 Border Range::borders(int edge)
 {
     if (edge < xlEdgeLeft || edge > xlInsideHorizontal)
@@ -18,9 +20,8 @@ Border Range::borders(int edge)
 template <typename Change>
 void Border::apply(Change change)
 {
-    Worksheet& sheet = range_.worksheet();
-    auto edge = [&](int r, int c, CellEdge which) { change(sheet.cell(r, c).style.edges[which]); };
-    for (const CellArea& a : range_.areas()) {
+    auto edge = [&](int r, int c, CellEdge which) { change(sheet_->cell(r, c).style.edges[which]); };
+    for (const CellArea& a : areas_) {
         switch (edge_) {
         case xlEdgeLeft:
             for (int r = a.firstRow; r <= a.lastRow; ++r)

@@ -13,9 +13,10 @@ namespace schemist::excel {
 class Range;
 
 // One border of a range, by Excel's edge number (xlEdgeLeft .. xlInsideHorizontal).
+// It keeps its own copy of the range, so it may outlive the range object.
 class Border {
 public:
-    Border(Range& range, int edge) : range_(range), edge_(edge) {}
+    Border(const Range& range, int edge);
     void setLineStyle(int lineStyle);
     // 1 hairline, 2 thin, 3 or xlMedium medium, 4 thick. A border without a
     // line becomes continuous, as in Excel.
@@ -25,7 +26,8 @@ private:
     template <typename Change>
     void apply(Change change);
 
-    Range& range_;
+    Worksheet* sheet_;
+    std::vector<CellArea> areas_;
     int edge_;
 };
 
@@ -64,6 +66,7 @@ public:
     }
 
 private:
+    friend class Border;
     template <typename Grid, typename Assign>
     void assignGrid(const Grid& grid, Assign assign);
 
