@@ -11,7 +11,7 @@
 
 namespace schemist::test {
 
-struct FieldSpec {
+struct FieldDef {
     std::string name;
     std::string type = "Text";
     bool lengthFlag = true;
@@ -21,12 +21,12 @@ struct FieldSpec {
 };
 
 inline DefinitionTable definitionTable(int tableNo, const std::string& name, std::optional<std::string> comment,
-                                       const std::vector<FieldSpec>& fields)
+                                       const std::vector<FieldDef>& fields)
 {
     DefinitionTable table;
     table.TableNo = tableNo;
     int fieldNo = 1;
-    for (const FieldSpec& f : fields) {
+    for (const FieldDef& f : fields) {
         DefinitionRow row;
         row.TableNo = tableNo;
         row.TableName = name;
@@ -46,7 +46,7 @@ inline DefinitionTable definitionTable(int tableNo, const std::string& name, std
 // A table of `count` fields named Field1.., the first one the key.
 inline DefinitionTable numberedTable(int tableNo, const std::string& name, int count)
 {
-    std::vector<FieldSpec> fields;
+    std::vector<FieldDef> fields;
     for (int i = 1; i <= count; ++i)
         fields.push_back({"Field" + std::to_string(i), i % 3 ? "Text" : "Long", i % 3 != 0, i % 3 ? 40 : 4,
                           "説明 " + std::to_string(i), i == 1});

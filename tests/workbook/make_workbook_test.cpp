@@ -18,7 +18,7 @@ namespace schemist {
 namespace {
 
 using test::definitionTable;
-using test::FieldSpec;
+using test::FieldDef;
 using test::numberedTable;
 using test::settingsWithHeaders;
 
