@@ -7,6 +7,7 @@ packages=(
   libgtest-dev libgmock-dev libcli11-dev libfmt-dev nlohmann-json3-dev
   qt6-base-dev fonts-ipafont-gothic
   python3 python3-xlrd
+  libreoffice-calc-nogui poppler-utils
 )
 SUDO=""
 if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi

@@ -2,6 +2,7 @@
 #include "run/run_driver.h"
 
 #include "gen/module/standard_module.h"
+#include "workbook/make_workbook.h"
 
 namespace schemist {
 
@@ -18,6 +19,7 @@ GeneratorSlots defaultGenerators()
 {
     GeneratorSlots slots;
     slots.standardModule = MakeStandardModule;
+    slots.workbook = BuildWorkbook;
     return slots;
 }
 
