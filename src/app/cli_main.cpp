@@ -1,2 +1,248 @@
-// schemist-cli: the command-line front end (filled in as the run lands).
-int main() { return 0; }
+// schemist-cli: the run of the main window's Start button, from the command
+// line. Messages go to standard error; exit status 0 on success, 2 on any
+// failure, 64 on bad usage.
+#include "platform/error.h"
+#include "platform/paths.h"
+#include "run/run_driver.h"
+#include "run/startup.h"
+#include "store/default_data.h"
+
+#include <CLI/CLI.hpp>
+
+#include <cstdio>
+#include <map>
+#include <iostream>
+#include <unistd.h>
+
+using namespace schemist;
+
+namespace {
+
+constexpr int kExitOk = 0;
+constexpr int kExitFailure = 2;
+constexpr int kExitUsage = 64;
+
+struct CliOptions {
+    std::string source;
+    std::vector<std::string> tables;
+    std::string outputFolder = ".";
+    std::string outputName;
+    bool noVB = false;
+    bool noExcel = false;
+    bool list = false;
+    bool showDefinitions = false;
+    bool init = false;
+    bool version = false;
+    std::string store;
+    std::string jet3Charset = "CP932";
+    // Run settings as typed; checked and converted after parsing.
+    std::map<std::string, std::string> numbers;
+    std::optional<bool> with;
+    bool collection = false;
+};
+
+struct NumberOption {
+    const char* flag;
+    const char* help;
+    std::int16_t RunSettings::*member;
+    int min;
+    int max;
+};
+
+const NumberOption kNumberOptions[] = {
+    {"--module-kind", "1 = 標準モジュール(ユーザー定義型), 2 = 標準モジュール(内部変数なし), 3 = クラスモジュール", &RunSettings::ModuleKind, 1, 3},
+    {"--field-style", "1 = .fields(\"x\").value 形式, 2 = ![x] 形式", &RunSettings::FieldStyle, 1, 2},
+    {"--check-style", "1 = If...Then...Else, 2 = Null チェック関数", &RunSettings::CheckStyle, 1, 2},
+    {"--comment-pos", "コメントの位置 (バイト, 0-999)", &RunSettings::CommentPos, 0, 999},
+    {"--tab-size", "Tab文字数 (0-32767)", &RunSettings::TabSize, 0, 32767},
+    {"--header-left", "ヘッダー左 (0 なし, 1 テーブル名, 2 ファイル名, 3 ページNo)", &RunSettings::HeaderLeft, 0, 3},
+    {"--header-center", "ヘッダー中央 (0-3)", &RunSettings::HeaderCenter, 0, 3},
+    {"--header-right", "ヘッダー右 (0-3)", &RunSettings::HeaderRight, 0, 3},
+    {"--footer-left", "フッター左 (0-3)", &RunSettings::FooterLeft, 0, 3},
+    {"--footer-center", "フッター中央 (0-3)", &RunSettings::FooterCenter, 0, 3},
+    {"--footer-right", "フッター右 (0-3)", &RunSettings::FooterRight, 0, 3},
+};
+
+void message(const std::string& text) { std::cerr << text << '\n'; }
+
+// Digits only, within the option's range: the same rule as the options dialog.
+std::optional<std::int16_t> parseSetting(const std::string& text, const NumberOption& option)
+{
+    if (text.empty() || text.size() > 5 || text.find_first_not_of("0123456789") != std::string::npos)
+        return std::nullopt;
+    int value = std::stoi(text);
+    if (value < option.min || value > option.max)
+        return std::nullopt;
+    return static_cast<std::int16_t>(value);
+}
+
+bool applySettings(const CliOptions& options, RunSettings& settings)
+{
+    for (const NumberOption& option : kNumberOptions) {
+        auto it = options.numbers.find(option.flag);
+        if (it == options.numbers.end())
+            continue;
+        auto value = parseSetting(it->second, option);
+        if (!value) {
+            message(std::string("数値が正しくありません: ") + option.flag + " " + it->second + "（" +
+                    std::to_string(option.min) + "から" + std::to_string(option.max) + "までの整数を指定してください）");
+            return false;
+        }
+        settings.*option.member = *value;
+    }
+    if (options.with)
+        settings.WithFlag = *options.with ? kTrue : kFalse;
+    if (options.collection) {
+        if (settings.ModuleKind != 3) {
+            message("--collection はクラスモジュール (--module-kind 3) と一緒に指定してください");
+            return false;
+        }
+        settings.CollectionFlag = kTrue;
+    }
+    return true;
+}
+
+void showProgressOnTerminal(int value)
+{
+    if (::isatty(STDERR_FILENO))
+        std::fprintf(stderr, "\r進行状況: %3d%%%s", value, value == 0 ? "\r\033[K" : "");
+}
+
+std::string cell(const std::optional<std::string>& text) { return text.value_or(""); }
+std::string cell(bool b) { return b ? "True" : "False"; }
+std::string cell(const std::optional<bool>& b) { return b ? cell(*b) : ""; }
+std::string cell(std::int32_t n) { return std::to_string(n); }
+
+void printDefinitionRows(const char* table, const std::vector<DefinitionRow>& rows)
+{
+    for (const DefinitionRow& r : rows) {
+        std::cout << table;
+        for (const std::string& value :
+             {cell(r.TableNo), r.TableName, cell(r.TableNameChange), cell(r.TableComment), cell(r.FieldNo),
+              r.FieldName, cell(r.FieldNameChange), r.Type, cell(r.LengthFlag), cell(r.LengthInteger),
+              cell(r.LengthDecimal), cell(r.Comment), cell(r.Primary), cell(r.Unique), cell(r.Null),
+              cell(r.AllowZeroLength), cell(r.DefaultFlag), cell(r.DefaultValue)})
+            std::cout << '\t' << value;
+        std::cout << '\n';
+    }
+}
+
+void defineOptions(CLI::App& app, CliOptions& o)
+{
+    app.add_option("source", o.source, "入力データ (.mdb / .accdb)");
+    app.add_option("--tables", o.tables, "処理対象のテーブル (カンマ区切り、既定: すべてのローカルテーブル)")->delimiter(',');
+    app.add_option("--out", o.outputFolder, "出力先フォルダ (既定: カレントフォルダ)");
+    app.add_option("--name", o.outputName, "出力ファイル名(モジュール名) (既定: 入力データのファイル名)");
+    app.add_flag("--no-vb", o.noVB, "VBソースを作成しない");
+    app.add_flag("--no-excel", o.noExcel, "データベース構造をExcelに出力しない");
+    for (const NumberOption& option : kNumberOptions)
+        app.add_option_function<std::string>(option.flag, [&o, &option](const std::string& v) { o.numbers[option.flag] = v; },
+                                              option.help);
+    app.add_flag_function("--with", [&o](std::int64_t) { o.with = true; }, "With...End Withによる省略を行う (既定)");
+    app.add_flag_function("--no-with", [&o](std::int64_t) { o.with = false; }, "With...End Withによる省略を行わない");
+    app.add_flag("--collection", o.collection, "複数レコード読み書きサポートで出力 (クラスモジュール)");
+    app.add_flag("--list", o.list, "処理対象にできるテーブル名を1行に1つ出力する");
+    app.add_flag("--show-definitions", o.showDefinitions, "変換した定義 (Access_Table と VB_Table の行) を出力する (ファイルは作成しない)");
+    app.add_option("--jet3-charset", o.jet3Charset, "Access 97 形式のファイルの文字コード (既定: CP932)");
+    app.add_flag("--init", o.init, "初期データを作成する (作業用データベースを作り直す)");
+    app.add_option("--store", o.store, "作業用データベースのパス (既定: ドキュメントフォルダの SCHM.db)");
+    app.add_flag("--version", o.version, "バージョンを表示する");
+}
+
+int runCommand(const CliOptions& o)
+{
+    if (o.version) {
+        std::cout << kVersionMessage << '\n';
+        return kExitOk;
+    }
+    RunSettings requested = RunSettings::startValues();
+    if (!applySettings(o, requested))
+        return kExitUsage;
+    std::optional<std::string> storeOverride;
+    if (!o.store.empty())
+        storeOverride = o.store;
+    if (o.init) {
+        std::string path = storeOverride ? *storeOverride : WorkStorePath(processEnvironment());
+        RebuildWorkStore(path, true);
+        message("作業用データベースを作成しました: " + path);
+        if (o.source.empty())
+            return kExitOk;
+    }
+    StartupState state = Startup(processEnvironment(), storeOverride);
+    if (state.storeCreated)
+        message("作業用データベースを作成しました: " + state.settings.WorkStorePath);
+    if (o.source.empty()) {
+        if (o.init)
+            return kExitOk;
+        message("入力データを指定してください (schemist-cli --help で使い方を表示します)");
+        return kExitUsage;
+    }
+
+    RunSettings& settings = state.settings;
+    requested.WorkStorePath = settings.WorkStorePath;
+    settings = requested;
+    RunDriver driver(settings);
+    driver.jet3Charset = o.jet3Charset;
+
+    if (o.list) {
+        for (const std::string& name : driver.listTables(o.source))
+            std::cout << name << '\n';
+        return kExitOk;
+    }
+    if (state.storeProblem) {
+        message(*state.storeProblem);
+        return kExitFailure;
+    }
+
+    RunRequest request;
+    request.sourcePath = o.source;
+    request.tables = o.tables.empty() ? driver.listTables(o.source) : o.tables;
+    request.outputFolder = o.outputFolder;
+    request.outputName = o.outputName.empty() ? fileNameOf(pathStem(o.source)) : o.outputName;
+    request.makeVB = !o.noVB;
+    request.makeExcel = !o.noExcel;
+
+    Progress progress(showProgressOnTerminal);
+    RunOutcome outcome = driver.start(request, progress, o.showDefinitions ? WriteMode::InMemory : WriteMode::Write);
+    if (outcome.inputMessage) {
+        message(*outcome.inputMessage);
+        return kExitFailure;
+    }
+    for (const std::string& warning : outcome.warnings)
+        message("警告: " + warning);
+    if (!outcome.succeeded) {
+        message(outcome.error);
+        return kExitFailure;
+    }
+    if (o.showDefinitions) {
+        printDefinitionRows("Access_Table", outcome.outputs.accessRows);
+        printDefinitionRows("VB_Table", outcome.outputs.vbRows);
+    }
+    return kExitOk;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    CLI::App app{"Schemist for Access: Access のテーブル定義から Visual Basic のソースと Excel の定義書を作成します", "schemist-cli"};
+    CliOptions options;
+    defineOptions(app, options);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::ParseError& e) {
+        message(std::string("引数が正しくありません: ") + e.what() + " (schemist-cli --help で使い方を表示します)");
+        return kExitUsage;
+    }
+    try {
+        return runCommand(options);
+    } catch (const Error& e) {
+        message(e.what());
+        return kExitFailure;
+    } catch (const std::exception& e) {
+        message(std::string("内部エラー: ") + e.what());
+        return kExitFailure;
+    }
+}

@@ -1,0 +1,17 @@
+// DAO type codes and sizes of the column types stored in a table definition.
+#pragma once
+
+#include <cstdint>
+
+namespace schemist::mdb {
+
+struct DaoType {
+    int code = 0;           // 0: a column type DAO's codes do not cover
+    std::int32_t size = 0;
+};
+
+// `storedType` and `storedSize` as the column descriptor holds them; Text
+// sizes are bytes there (two per character outside Jet3).
+DaoType daoTypeOf(int storedType, int storedSize, bool jet3);
+
+}  // namespace schemist::mdb

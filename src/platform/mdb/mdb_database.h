@@ -1,0 +1,35 @@
+// An open source database: the libmdb handle, opened read-only, with its text
+// decoding set up for the file's format.
+#pragma once
+
+#include "platform/mdb/libmdb.h"
+
+#include <string>
+
+namespace schemist::mdb {
+
+class MdbDatabase {
+public:
+    // Checks the file (exists, is a regular readable file, carries the Jet or
+    // ACE signature) before handing it to libmdb. Throws readFailure.
+    MdbDatabase(const std::string& path, const std::string& jet3Charset);
+    ~MdbDatabase();
+    MdbDatabase(const MdbDatabase&) = delete;
+    MdbDatabase& operator=(const MdbDatabase&) = delete;
+
+    MdbHandle* handle() const { return mdb_; }
+    const std::string& path() const { return path_; }
+    bool isJet3() const { return IS_JET3(mdb_); }
+
+    // Decodes a name or text stored in the file (UCS-2, compressed Unicode or
+    // Jet3 code page) to UTF-8.
+    std::string decodeText(const char* bytes, std::size_t length) const;
+
+private:
+    void useTextEncoding(const std::string& jet3Charset);
+
+    std::string path_;
+    MdbHandle* mdb_ = nullptr;
+};
+
+}  // namespace schemist::mdb

@@ -1,0 +1,103 @@
+// The run driver: the road of one run, shared by the command line and the
+// main window. It checks the inputs, reads the selected tables' definitions,
+// converts them, generates the outputs in memory, writes them (each file
+// atomically, all only once everything was generated), reports progress and
+// warnings, and always removes the run's work tables.
+#pragma once
+
+#include "gen/common/output_file.h"
+#include "gen/common/vb_text.h"
+#include "platform/mdb/source_schema.h"
+#include "platform/report.h"
+#include "run/run_settings.h"
+#include "store/definition_row.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace schemist {
+
+struct RunRequest {
+    std::string sourcePath;           // the chosen database file; "" when none is chosen
+    std::vector<std::string> tables;  // the selected tables, in list order
+    std::string outputFolder;
+    std::string outputName;           // as typed; blanks are trimmed
+    bool makeVB = true;
+    bool makeExcel = true;
+};
+
+// What a run generated, held in memory until written.
+struct RunOutputs {
+    std::vector<OutputFile> sources;
+    std::string workbookPath;         // empty when no workbook was made
+    std::string workbookBytes;
+    std::vector<DefinitionRow> accessRows;
+    std::vector<DefinitionRow> vbRows;
+};
+
+struct RunOutcome {
+    bool succeeded = false;
+    // One of the three Start messages: nothing was done.
+    std::optional<std::string> inputMessage;
+    // The failed step and why.
+    std::string error;
+    std::vector<std::string> warnings;
+    std::vector<std::string> writtenFiles;
+    RunOutputs outputs;
+};
+
+using SchemaReader = std::function<SourceSchema(const std::string& path, const SourceReadOptions& options)>;
+
+// The generator steps of a run; an empty slot makes nothing.
+struct GeneratorSlots {
+    std::function<OutputFile(const std::vector<DefinitionTable>& vbTables, const std::string& outputPathStem,
+                             const std::string& moduleName, GenerationContext& ctx)>
+        standardModule;
+    std::function<std::vector<OutputFile>(const std::vector<DefinitionTable>& vbTables,
+                                          const std::string& outputFolder, GenerationContext& ctx)>
+        classModules;
+    std::function<std::string(const std::vector<DefinitionTable>& accessTables, const RunSettings& settings,
+                              const std::string& sourceFileName, Progress& progress, Warnings& warnings)>
+        workbook;
+};
+
+// The reader in a child process, and the generators of this program.
+SchemaReader defaultSchemaReader();
+GeneratorSlots defaultGenerators();
+
+enum class WriteMode { Write, InMemory };
+
+class RunDriver {
+public:
+    explicit RunDriver(RunSettings& settings, SchemaReader reader = defaultSchemaReader(),
+                       GeneratorSlots generators = defaultGenerators());
+
+    // The first of the three Start messages that applies, or none.
+    static std::optional<std::string> checkStartInputs(const RunRequest& request);
+
+    // The Start button's part and the run itself. Progress passes through
+    // 10, 20, 30, 40 (standard modules), the workbook's values, 80, 60, 0.
+    // With WriteMode::InMemory nothing is written; the outputs are returned.
+    RunOutcome start(const RunRequest& request, Progress& progress, WriteMode mode = WriteMode::Write);
+
+    // The tables the main window lists for a file (local tables only).
+    std::vector<std::string> listTables(const std::string& sourcePath) const;
+
+    // SourceFileName of the last run: the chosen file name with extension.
+    const std::string& sourceFileName() const { return sourceFileName_; }
+
+    // Code page for Jet3 (Access 97) text.
+    std::string jet3Charset = "CP932";
+
+private:
+    void runGeneration(const RunRequest& request, Progress& progress, RunOutcome& outcome);
+
+    RunSettings& settings_;
+    SchemaReader reader_;
+    GeneratorSlots generators_;
+    std::string sourceFileName_;
+};
+
+}  // namespace schemist

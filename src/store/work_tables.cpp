@@ -1,0 +1,157 @@
+// Work tables of a run.
+#include "store/work_tables.h"
+
+#include <algorithm>
+#include <map>
+
+namespace schemist {
+
+const std::vector<FieldDefinition>& workTableFields()
+{
+    using namespace dao;
+    static const std::vector<FieldDefinition> fields = {
+        {dbLong, "TableNo", 255, "テーブル順位"},
+        {dbText, "TableName", 255, "テーブル名称"},
+        {dbBoolean, "TableNameChange", 255, "テーブル名接頭子変更フラグ"},
+        {dbText, "TableComment", 255, "テーブルコメント", false, true},
+        {dbLong, "FieldNo", 255, "テーブル内連番"},
+        {dbText, "FieldName", 255, "フィールド名称"},
+        {dbBoolean, "FieldNameChange", 255, "接頭子有無フラグ"},
+        {dbText, "Type", 255, "型"},
+        {dbBoolean, "LengthFlag", 255, "配列使用有無"},
+        {dbLong, "LengthInteger", 255, "長さ（整数部）"},
+        {dbLong, "LengthDecimal", 255, "長さ（小数部）"},
+        {dbText, "Comment", 255, "コメント", false, true},
+        {dbBoolean, "Primary", 255, "主キー"},
+        {dbBoolean, "Unique", 255, "重複"},
+        {dbBoolean, "Null", 255, "NULL値"},
+        {dbBoolean, "AllowZeroLength", 255, "空文字列"},
+        {dbBoolean, "DefaultFlag", 255, "Default値使用・未使用"},
+        {dbText, "DefaultValue", 255, "Default値", false, true},
+    };
+    return fields;
+}
+
+namespace {
+
+struct WorkTable {
+    const char* name;
+    const char* description;
+};
+
+constexpr WorkTable kWorkTables[] = {
+    {kAccessTable, "DB製作プログラム Access テーブルデータ"},
+    {kInsideTable, "DB製作プログラム Inside テーブルデータ"},
+    {kVBTable, "DB製作プログラム Visual Basic テーブルデータ"},
+};
+
+Value optionalText(const std::optional<std::string>& text)
+{
+    return text ? Value(*text) : Value();
+}
+
+std::optional<std::string> textOrNull(const Value& v)
+{
+    if (v.isNull())
+        return std::nullopt;
+    return v.toText();
+}
+
+}  // namespace
+
+void CreateWorkTables(dao::Database& db)
+{
+    dao::Transaction tx(db);
+    for (const WorkTable& table : kWorkTables)
+        BuildTable(db, table.name, table.description, workTableFields());
+    tx.commit();
+}
+
+void DropWorkTables(dao::Database& db)
+{
+    dao::Transaction tx(db);
+    for (const WorkTable& table : kWorkTables)
+        if (db.hasTable(table.name))
+            db.deleteTableDef(table.name);
+    tx.commit();
+}
+
+void writeDefinitionRows(dao::Database& db, const char* table, const std::vector<DefinitionRow>& rows)
+{
+    dao::Transaction tx(db);
+    dao::Recordset rs = db.openForAppend(table);
+    for (const DefinitionRow& row : rows) {
+        rs.addNew();
+        rs.setField("TableNo", Value(row.TableNo));
+        rs.setField("TableName", Value(row.TableName));
+        rs.setField("TableNameChange", Value(row.TableNameChange));
+        rs.setField("TableComment", optionalText(row.TableComment));
+        rs.setField("FieldNo", Value(row.FieldNo));
+        rs.setField("FieldName", Value(row.FieldName));
+        rs.setField("FieldNameChange", Value(row.FieldNameChange));
+        rs.setField("Type", Value(row.Type));
+        rs.setField("LengthFlag", Value(row.LengthFlag));
+        rs.setField("LengthInteger", Value(row.LengthInteger));
+        rs.setField("LengthDecimal", Value(row.LengthDecimal));
+        rs.setField("Comment", optionalText(row.Comment));
+        rs.setField("Primary", Value(row.Primary));
+        rs.setField("Unique", Value(row.Unique));
+        rs.setField("Null", Value(row.Null));
+        rs.setField("AllowZeroLength", row.AllowZeroLength ? Value(*row.AllowZeroLength) : Value());
+        rs.setField("DefaultFlag", Value(row.DefaultFlag));
+        rs.setField("DefaultValue", optionalText(row.DefaultValue));
+        rs.update();
+    }
+    tx.commit();
+}
+
+std::vector<DefinitionRow> readDefinitionRows(dao::Database& db, const char* table)
+{
+    dao::Recordset rs = db.openRecordset(table);
+    std::vector<DefinitionRow> rows;
+    rows.reserve(rs.recordCount());
+    for (; !rs.eof(); rs.moveNext()) {
+        DefinitionRow row;
+        row.TableNo = static_cast<std::int32_t>(rs.field("TableNo").toInteger());
+        row.TableName = NullToEmpty(rs.field("TableName")).toText();
+        row.TableNameChange = rs.field("TableNameChange").toBool();
+        row.TableComment = textOrNull(rs.field("TableComment"));
+        row.FieldNo = static_cast<std::int32_t>(rs.field("FieldNo").toInteger());
+        row.FieldName = NullToEmpty(rs.field("FieldName")).toText();
+        row.FieldNameChange = rs.field("FieldNameChange").toBool();
+        row.Type = NullToEmpty(rs.field("Type")).toText();
+        row.LengthFlag = rs.field("LengthFlag").toBool();
+        row.LengthInteger = static_cast<std::int32_t>(rs.field("LengthInteger").toInteger());
+        row.LengthDecimal = static_cast<std::int32_t>(rs.field("LengthDecimal").toInteger());
+        row.Comment = textOrNull(rs.field("Comment"));
+        row.Primary = rs.field("Primary").toBool();
+        row.Unique = rs.field("Unique").toBool();
+        row.Null = rs.field("Null").toBool();
+        const Value& azl = rs.field("AllowZeroLength");
+        row.AllowZeroLength = azl.isNull() ? std::nullopt : std::optional<bool>(azl.toBool());
+        row.DefaultFlag = rs.field("DefaultFlag").toBool();
+        row.DefaultValue = textOrNull(rs.field("DefaultValue"));
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+std::vector<DefinitionTable> groupByTable(std::vector<DefinitionRow> rows)
+{
+    std::map<std::int32_t, DefinitionTable> byNumber;
+    for (DefinitionRow& row : rows) {
+        DefinitionTable& table = byNumber[row.TableNo];
+        table.TableNo = row.TableNo;
+        table.rows.push_back(std::move(row));
+    }
+    std::vector<DefinitionTable> tables;
+    tables.reserve(byNumber.size());
+    for (auto& [number, table] : byNumber) {
+        std::stable_sort(table.rows.begin(), table.rows.end(),
+                         [](const DefinitionRow& a, const DefinitionRow& b) { return a.FieldNo < b.FieldNo; });
+        tables.push_back(std::move(table));
+    }
+    return tables;
+}
+
+}  // namespace schemist

@@ -1,0 +1,281 @@
+// The work store as later runs and editors rely on it: tables, fields,
+// descriptions and indexes read back through the layer after a reopen; the
+// default rows; keys enforced; failures that leave earlier data in place.
+#include "platform/dao.h"
+#include "platform/error.h"
+#include "store/default_data.h"
+#include "store/table_builder.h"
+#include "store/work_tables.h"
+#include "support/test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <filesystem>
+#include <set>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace schemist;
+using namespace schemist::dao;
+using schemist::test::ScratchDir;
+
+namespace {
+
+std::string propertyText(const std::vector<Property>& props, const char* name)
+{
+    for (const Property& p : props)
+        if (p.name == name)
+            return p.value.toText();
+    return "<absent>";
+}
+
+struct FreshStore : ::testing::Test {
+    ScratchDir dir;
+    std::string path = dir.file("SCHM.db");
+    void SetUp() override { RebuildWorkStore(path, false); }
+};
+
+}  // namespace
+
+TEST_F(FreshStore, ConversionTablesHoldTheDefaultRowsInOrder)
+{
+    Database db = Database::open(path, OpenMode::Exclusive);
+    EXPECT_EQ(db.locale(), ";LANGID=0x0411;CP=932;COUNTRY=0");
+    struct Expect { const char* table; std::size_t rows; const char* first; const char* last; };
+    for (Expect e : {Expect{kDefaultTypeTable, 22, "Binary", "Number"},
+                     Expect{kDefaultTopNameTable, 40, "Table", "コレクション"},
+                     Expect{kDefaultEndNameTable, 5, "読み込み", "削除"},
+                     Expect{kDefaultFullNameTable, 11, "IgnoreNulls", "フラグ変数"}}) {
+        Recordset rs = db.openRecordset(e.table);
+        const char* key = std::string(e.table) == kDefaultTypeTable ? "Inside_Type" : "ConvertType";
+        std::vector<std::string> keys;
+        for (; !rs.eof(); rs.moveNext())
+            keys.push_back(rs.field(key).toText());
+        ASSERT_EQ(keys.size(), e.rows) << e.table;
+        EXPECT_EQ(keys.front(), e.first) << e.table;
+        EXPECT_EQ(keys.back(), e.last) << e.table;
+    }
+}
+
+TEST_F(FreshStore, TypeTableNullCellsAndLengthFlags)
+{
+    Database db = Database::open(path, OpenMode::Exclusive);
+    const std::set<std::string> vbNull = {"Binary", "Guid", "LongBinary", "BigInt", "Char", "Decimal",
+                                          "Float", "Numeric", "VarBinary", "Number"};
+    Recordset rs = db.openRecordset(kDefaultTypeTable);
+    for (; !rs.eof(); rs.moveNext()) {
+        std::string inside = rs.field("Inside_Type").toText();
+        EXPECT_EQ(rs.field("VB_Type").isNull(), vbNull.count(inside) == 1) << inside;
+        EXPECT_EQ(rs.field("Access_Type").isNull(), inside == "Number") << inside;
+        bool text = inside == "Text", number = inside == "Number";
+        EXPECT_EQ(rs.field("Inside_Length_Flag").toBool(), text || number) << inside;
+        EXPECT_EQ(rs.field("VB_Length_Flag").toBool(), text || number) << inside;
+        EXPECT_EQ(rs.field("Access_Length_Flag").toBool(), text) << inside;
+        for (const char* f : {"Inside_LengthInteger", "VB_LengthDecimal", "Access_LengthInteger"})
+            EXPECT_EQ(rs.field(f), Value(std::int16_t{0}));
+    }
+}
+
+TEST_F(FreshStore, WorkTablesSurviveReopenWithTheirDefinitions)
+{
+    {
+        Database db = Database::open(path, OpenMode::Exclusive);
+        CreateWorkTables(db);
+    }
+    Database db = Database::open(path, OpenMode::Exclusive);
+    for (const char* name : {kAccessTable, kInsideTable, kVBTable}) {
+        auto def = db.findTableDef(name);
+        ASSERT_TRUE(def) << name;
+        ASSERT_EQ(def->fields.size(), 18u);
+        const auto& expected = workTableFields();
+        for (std::size_t i = 0; i < 18; ++i) {
+            EXPECT_EQ(def->fields[i].name, expected[i].FieldName);
+            EXPECT_EQ(def->fields[i].type, expected[i].FieldType) << expected[i].FieldName;
+            EXPECT_EQ(def->fields[i].size, 255);
+            EXPECT_EQ(def->fields[i].allowZeroLength, expected[i].AllowZeroLength) << expected[i].FieldName;
+            EXPECT_EQ(propertyText(def->fields[i].properties, "Description"), expected[i].Description);
+        }
+        ASSERT_EQ(def->indexes.size(), 1u);
+        EXPECT_EQ(def->indexes[0].name, "IgnoreNulls");
+        EXPECT_EQ(def->indexes[0].fields, "+TableComment;+Comment;+DefaultValue");
+        EXPECT_TRUE(def->indexes[0].ignoreNulls);
+        EXPECT_FALSE(def->indexes[0].primary || def->indexes[0].unique);
+    }
+    EXPECT_EQ(propertyText(db.findTableDef(kVBTable)->properties, "Description"),
+              "DB製作プログラム Visual Basic テーブルデータ");
+    auto type = db.findTableDef(kDefaultTypeTable);
+    ASSERT_EQ(type->indexes.size(), 2u);
+    EXPECT_EQ(type->indexes[0].name, "PrimaryKey");
+    EXPECT_EQ(type->indexes[0].fields, "+Inside_Type");
+    EXPECT_EQ(type->indexes[1].name, "Unique");
+    EXPECT_FALSE(type->field("Inside_Type")->allowZeroLength);
+    EXPECT_TRUE(type->field("VB_Type")->allowZeroLength);  // set through the zero-length property
+}
+
+TEST_F(FreshStore, PrimaryKeysRefuseDuplicatesAndTheFailedWriteRollsBack)
+{
+    // Writing the defaults a second time collides on the first key; the
+    // whole write is rolled back and the table keeps its rows.
+    EXPECT_THROW(InsertDefaultTopNames(path, kDefaultTopNameTable), Error);
+    EXPECT_THROW(InsertDefaultTypeRows(path, kDefaultTypeTable), Error);
+    Database db = Database::open(path, OpenMode::Exclusive);
+    EXPECT_EQ(db.openRecordset(kDefaultTopNameTable).recordCount(), 40u);
+    Recordset rs = db.openForAppend(kDefaultTypeTable);
+    rs.addNew();
+    rs.setField("Inside_Type", Value("TEXT"));  // keys compare without letter case, as in Access
+    EXPECT_THROW(rs.update(), Error);
+}
+
+TEST_F(FreshStore, IntegerFieldsRefuseValuesOutsideSixteenBits)
+{
+    Database db = Database::open(path, OpenMode::Exclusive);
+    Recordset rs = db.openRecordset(kDefaultTypeTable);
+    rs.edit();
+    EXPECT_THROW(rs.setField("VB_LengthInteger", Value(std::int32_t{32768})), Error);
+    EXPECT_THROW(rs.setField("VB_LengthInteger", Value("-32769")), Error);
+    EXPECT_THROW(rs.setField("VB_LengthInteger", Value("abc")), Error);
+    rs.setField("VB_LengthInteger", Value("3.5"));  // rounded as the engine converts
+    EXPECT_EQ(rs.field("VB_LengthInteger"), Value(std::int16_t{4}));
+    rs.setField("VB_LengthInteger", Value(std::int32_t{-32768}));
+    rs.update();
+}
+
+TEST_F(FreshStore, BuildTableReplacesOnlyTheNamedTable)
+{
+    std::vector<FieldDefinition> fields = {
+        {dbText, "Key", 255, "キー", true, false, true},
+        {dbLong, "", 255, "名前のない項目"},     // skipped
+        {20, "Amount", 255, "Decimal は作れない"},  // skipped
+        {dbText, "Note", 255, "", false, false, false, true},  // no description: no zero-length property
+    };
+    BuildTable(path, "Extra", "追加", false, fields);
+    {
+        Database db = Database::open(path, OpenMode::Exclusive);
+        auto def = db.findTableDef("Extra");
+        ASSERT_EQ(def->fields.size(), 2u);
+        EXPECT_FALSE(def->field("Note")->allowZeroLength);
+        EXPECT_EQ(propertyText(def->field("Note")->properties, "Description"), "<absent>");
+        Recordset rs = db.openRecordset("Extra");
+        rs.addNew();
+        rs.setField("Key", Value("a"));
+        rs.update();
+    }
+    BuildTable(path, "Extra", "追加", false, fields);
+    Database db = Database::open(path, OpenMode::Exclusive);
+    EXPECT_EQ(db.openRecordset("Extra").recordCount(), 0u);
+    EXPECT_EQ(db.openRecordset(kDefaultTopNameTable).recordCount(), 40u);
+}
+
+TEST_F(FreshStore, RowsKeepNullAndTextReadBackThroughTheWorkTables)
+{
+    Database db = Database::open(path, OpenMode::Exclusive);
+    CreateWorkTables(db);
+    DefinitionRow row;
+    row.TableNo = 1;
+    row.TableName = "O'Brien \"&\" 社員";
+    row.FieldNo = 1;
+    row.FieldName = "名前";
+    row.Type = "Text";
+    row.LengthFlag = true;
+    row.LengthInteger = 50;
+    row.Comment = "行1\r\n行2";
+    row.DefaultFlag = true;
+    row.DefaultValue = "=Now()";
+    writeDefinitionRows(db, kAccessTable, {row});
+    auto back = readDefinitionRows(db, kAccessTable);
+    ASSERT_EQ(back.size(), 1u);
+    EXPECT_EQ(back[0], row);
+    EXPECT_FALSE(back[0].TableComment.has_value());
+}
+
+TEST_F(FreshStore, DropWorkTablesToleratesMissingTables)
+{
+    Database db = Database::open(path, OpenMode::Exclusive);
+    DropWorkTables(db);
+    CreateWorkTables(db);
+    db.deleteTableDef(kInsideTable);
+    DropWorkTables(db);
+    EXPECT_FALSE(db.hasTable(kAccessTable));
+    EXPECT_FALSE(db.hasTable(kVBTable));
+    EXPECT_TRUE(db.hasTable(kDefaultTypeTable));
+}
+
+TEST_F(FreshStore, ExclusiveOpenIsEnforcedInProcessAndAcrossProcesses)
+{
+    {
+        Database db = Database::open(path, OpenMode::Exclusive);
+        EXPECT_THROW(Database::open(path, OpenMode::Exclusive), std::logic_error);
+        EXPECT_THROW(Database::open(path, OpenMode::Shared), std::logic_error);
+    }
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    pid_t child = ::fork();
+    if (child == 0) {
+        Database held = Database::open(path, OpenMode::Exclusive);
+        char c = 'x';
+        (void)!::write(ready[1], &c, 1);
+        ::sleep(5);
+        ::_exit(0);
+    }
+    char c;
+    ASSERT_EQ(::read(ready[0], &c, 1), 1);
+    auto start = std::chrono::steady_clock::now();
+    try {
+        Database::open(path, OpenMode::Exclusive);
+        ADD_FAILURE() << "a store held by another process was opened";
+    } catch (const Error& e) {
+        EXPECT_NE(std::string(e.what()).find("使用中"), std::string::npos) << e.what();
+        EXPECT_NE(std::string(e.what()).find(path), std::string::npos);
+    }
+    EXPECT_THROW(RebuildWorkStore(path, true), Error);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+    ::kill(child, SIGKILL);
+    ::waitpid(child, nullptr, 0);
+    ::close(ready[0]);
+    ::close(ready[1]);
+    EXPECT_FALSE(std::filesystem::exists(path + ".bak"));
+}
+
+TEST_F(FreshStore, FailedRebuildLeavesTheStoreAsItWas)
+{
+    {
+        Database db = Database::open(path, OpenMode::Exclusive);
+        db.deleteAllRows(kDefaultEndNameTable);  // the user's edit
+    }
+    std::string before = test::readFile(path);
+    // Something in the way of the new file: the rebuild cannot make it.
+    std::filesystem::create_directory(path + ".new");
+    test::writeFile(path + ".new/blocker", "x");
+    EXPECT_THROW(RebuildWorkStore(path, true), Error);
+    EXPECT_EQ(test::readFile(path), before);
+    std::filesystem::remove_all(path + ".new");
+
+    RebuildWorkStore(path, true);
+    EXPECT_EQ(test::readFile(path + ".bak"), before);
+    Database db = Database::open(path, OpenMode::Exclusive);
+    EXPECT_EQ(db.openRecordset(kDefaultEndNameTable).recordCount(), 5u);
+    EXPECT_EQ(db.tableDefCount(), 4);
+}
+
+TEST(WorkStoreFile, ForeignAndDamagedFilesAreRefusedWithTheWayOut)
+{
+    ScratchDir dir;
+    std::string text = dir.file("text.db");
+    test::writeFile(text, "this is not a database\n");
+    std::string empty = dir.file("empty.db");
+    test::writeFile(empty, "");
+    for (const std::string& file : {text, empty}) {
+        std::string before = test::readFile(file);
+        try {
+            ValidateWorkStore(file);
+            ADD_FAILURE() << file;
+        } catch (const Error& e) {
+            EXPECT_NE(std::string(e.what()).find(file), std::string::npos) << e.what();
+            EXPECT_NE(std::string(e.what()).find("--init"), std::string::npos) << e.what();
+        }
+        EXPECT_EQ(test::readFile(file), before);
+    }
+    EXPECT_THROW(ValidateWorkStore(dir.file("missing.db")), Error);
+}
