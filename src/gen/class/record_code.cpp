@@ -107,7 +107,8 @@ void writeReadResultBranch(SourcePrinter& p, const ClassTable& table)
 void writeAddOrEdit(SourcePrinter& p, const ClassTable& table)
 {
     const int L = recordLevel(p);
-    const TemplateVars vars = {{"rs", recordsetReference(p, table)}};
+    const std::string P = recordsetReference(p, table);
+    const TemplateVars vars = {{"rs", P}};
     if (p.settings().with())
         p.print(1, "with $rs$", {{"rs", table.recordset}});
     p.print(L, "' レコードが存在する場合には更新をして、ない場合には追加をします");
@@ -138,7 +139,8 @@ void writeFieldAssignment(SourcePrinter& p, const ClassField& field, const std::
 void writeRecordBlockEnd(SourcePrinter& p, const ClassTable& table, bool update)
 {
     const int L = recordLevel(p);
-    const TemplateVars vars = {{"rs", recordsetReference(p, table)}};
+    const std::string P = recordsetReference(p, table);
+    const TemplateVars vars = {{"rs", P}};
     if (update)
         p.print(L, "$rs$.update", vars);
     p.print(L, "$rs$.close", vars);

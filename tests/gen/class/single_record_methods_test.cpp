@@ -263,3 +263,16 @@ TEST(SingleRecordHeads, TableCommentIsPlacedAtTheCommentColumn)
     std::vector<std::string> lines = f.write(WriteDeleteSub, table);
     EXPECT_EQ(lines[1], head + std::string(60 - head.size(), ' ') + "' 社員");
 }
+
+TEST(SingleRecordWrite, LongRecordsetNamesSurviveEveryLine)
+{
+    ClassFixture f;
+    f.settings.WithFlag = kFalse;
+    DefinitionTable table =
+        TableBuilder(1, "TableIgnoreNulls1_temp").field("ID", "Long", {.key = true}).field("Name", "String").build();
+    std::vector<std::string> lines = f.write(WriteWriteSub, table);
+    EXPECT_TRUE(contains(lines, "    if rstTableIgnoreNulls1_temp.eof = true then"));
+    EXPECT_TRUE(contains(lines, "        rstTableIgnoreNulls1_temp.addnew ' 新規追加"));
+    EXPECT_TRUE(contains(lines, "    rstTableIgnoreNulls1_temp.update"));
+    EXPECT_TRUE(contains(lines, "    rstTableIgnoreNulls1_temp.close"));
+}
