@@ -123,6 +123,15 @@ TEST(ClassFiles, TooManyFieldsForOneStatementAreReported)
     EXPECT_EQ(f.warnings.messages().size(), 1u);
 }
 
+TEST(ClassFiles, LinesLongerThanVisualBasicReadsAreReported)
+{
+    ClassFixture f;
+    DefinitionTable table = TableBuilder(1, "Shain", false, std::string(1100, 'c')).field("ID", "Long").build();
+    MakeClassModules({table}, "/work", f.ctx);
+    ASSERT_EQ(f.warnings.messages().size(), 1u);
+    EXPECT_NE(f.warnings.messages()[0].find("clsShain.cls"), std::string::npos);
+}
+
 TEST(ClassLayout, ItemClassAloneCarriesRecordMethodsAndNullChecks)
 {
     ClassFixture f;
