@@ -3,6 +3,9 @@
 // failure, 64 on bad usage.
 #include "platform/error.h"
 #include "platform/paths.h"
+#include "platform/atomic_file.h"
+#include "run/definitions_json.h"
+#include "run/output_check.h"
 #include "run/run_driver.h"
 #include "run/startup.h"
 #include "store/default_data.h"
@@ -19,6 +22,7 @@ using namespace schemist;
 namespace {
 
 constexpr int kExitOk = 0;
+constexpr int kExitStale = 1;
 constexpr int kExitFailure = 2;
 constexpr int kExitUsage = 64;
 
@@ -31,6 +35,8 @@ struct CliOptions {
     bool noExcel = false;
     bool list = false;
     bool showDefinitions = false;
+    bool check = false;
+    std::string definitionsJson;
     bool init = false;
     bool version = false;
     std::string store;
@@ -143,6 +149,10 @@ void defineOptions(CLI::App& app, CliOptions& o)
     app.add_flag("--collection", o.collection, "複数レコード読み書きサポートで出力 (クラスモジュール)");
     app.add_flag("--list", o.list, "処理対象にできるテーブル名を1行に1つ出力する");
     app.add_flag("--show-definitions", o.showDefinitions, "変換した定義 (Access_Table と VB_Table の行) を出力する (ファイルは作成しない)");
+    app.add_flag("--check", o.check,
+                 "出力先のファイルが最新か調べる (何も書き込まない; 0 = 最新, 1 = 変更あり, 2 = 失敗)");
+    app.add_option("--definitions-json", o.definitionsJson,
+                   "変換した定義を JSON で FILE に書き出す (- は標準出力)");
     app.add_option("--jet3-charset", o.jet3Charset, "Access 97 形式のファイルの文字コード (既定: CP932)");
     app.add_flag("--init", o.init, "初期データを作成する (作業用データベースを作り直す)");
     app.add_option("--store", o.store, "作業用データベースのパス (既定: ドキュメントフォルダの SCHM.db)");
@@ -203,7 +213,8 @@ int runCommand(const CliOptions& o)
     request.makeExcel = !o.noExcel;
 
     Progress progress(showProgressOnTerminal);
-    RunOutcome outcome = driver.start(request, progress, o.showDefinitions ? WriteMode::InMemory : WriteMode::Write);
+    bool inMemory = o.showDefinitions || o.check;
+    RunOutcome outcome = driver.start(request, progress, inMemory ? WriteMode::InMemory : WriteMode::Write);
     if (outcome.inputMessage) {
         message(*outcome.inputMessage);
         return kExitFailure;
@@ -214,9 +225,24 @@ int runCommand(const CliOptions& o)
         message(outcome.error);
         return kExitFailure;
     }
+    if (!o.definitionsJson.empty()) {
+        std::string json = definitionsJson(outcome, o.source);
+        if (o.definitionsJson == "-")
+            std::cout << json;
+        else
+            writeFileAtomically(o.definitionsJson, json);
+    }
     if (o.showDefinitions) {
         printDefinitionRows("Access_Table", outcome.outputs.accessRows);
         printDefinitionRows("VB_Table", outcome.outputs.vbRows);
+    }
+    if (o.check) {
+        auto differences = compareWithFolder(outcome.outputs, request.outputFolder, outcome.outputs.classPrefixes);
+        if (differences.empty())
+            return kExitOk;
+        std::cout << describeDifferences(differences);
+        message("生成ファイルはデータベースと一致していません: " + std::to_string(differences.size()) + " 件");
+        return kExitStale;
     }
     return kExitOk;
 }

@@ -77,7 +77,12 @@ DefinitionRow WriteConvertedRow(const DefinitionRow& input, const std::optional<
 
 void ConvertDefinitions(dao::Database& db, Warnings& warnings)
 {
-    std::vector<DefinitionRow> input = readDefinitionRows(db, kAccessTable);
+    ConvertDefinitions(db, readDefinitionRows(db, kAccessTable), warnings);
+}
+
+std::vector<DefinitionRow> ConvertDefinitions(dao::Database& db, const std::vector<DefinitionRow>& input,
+                                              Warnings& warnings)
+{
     std::vector<DefinitionRow> inside, vb;
     inside.reserve(input.size());
     vb.reserve(input.size());
@@ -94,6 +99,7 @@ void ConvertDefinitions(dao::Database& db, Warnings& warnings)
     writeDefinitionRows(db, kInsideTable, inside);
     writeDefinitionRows(db, kVBTable, vb);
     tx.commit();
+    return vb;
 }
 
 }  // namespace schemist

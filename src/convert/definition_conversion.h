@@ -31,6 +31,11 @@ DefinitionRow WriteConvertedRow(const DefinitionRow& input, const std::optional<
 // and type.
 void ConvertDefinitions(dao::Database& db, Warnings& warnings);
 
+// The same for rows the caller already holds (those of Access_Table);
+// returns the rows written to VB_Table.
+std::vector<DefinitionRow> ConvertDefinitions(dao::Database& db, const std::vector<DefinitionRow>& accessRows,
+                                              Warnings& warnings);
+
 inline constexpr const char* kUndefinedType = "未定義";
 
 }  // namespace schemist

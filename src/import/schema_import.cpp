@@ -168,14 +168,16 @@ std::vector<DefinitionRow> definitionRowsFrom(const SourceSchema& schema, const 
     return rows;
 }
 
-IdentifierSet ImportSchema(dao::Database& store, const SourceSchema& schema, const std::vector<std::string>& selected)
+ImportResult ImportSchema(dao::Database& store, const SourceSchema& schema, const std::vector<std::string>& selected)
 {
     dao::Transaction tx(store);
     CreateWorkTables(store);
-    IdentifierSet ids = BuildIdentifierSet(store);
-    writeDefinitionRows(store, kAccessTable, definitionRowsFrom(schema, selected, ids));
+    ImportResult result;
+    result.ids = BuildIdentifierSet(store);
+    result.rows = definitionRowsFrom(schema, selected, result.ids);
+    writeDefinitionRows(store, kAccessTable, result.rows);
     tx.commit();
-    return ids;
+    return result;
 }
 
 std::vector<std::string> missingTables(const SourceSchema& schema, const std::vector<std::string>& selected)

@@ -34,8 +34,12 @@ std::vector<DefinitionRow> definitionRowsFrom(const SourceSchema& schema, const 
                                               const IdentifierSet& ids);
 
 // Creates the work tables anew, builds the identifier set and writes the
-// rows into Access_Table in one transaction. Returns the identifier set.
-IdentifierSet ImportSchema(dao::Database& store, const SourceSchema& schema, const std::vector<std::string>& selected);
+// rows into Access_Table in one transaction.
+struct ImportResult {
+    IdentifierSet ids;
+    std::vector<DefinitionRow> rows;  // as written to Access_Table
+};
+ImportResult ImportSchema(dao::Database& store, const SourceSchema& schema, const std::vector<std::string>& selected);
 
 // The selected names that are not local tables of the schema.
 std::vector<std::string> missingTables(const SourceSchema& schema, const std::vector<std::string>& selected);

@@ -13,6 +13,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <climits>
 #include <cmath>
 #include <cstdlib>
@@ -76,7 +77,7 @@ void unregisterOpen(const std::string& key, OpenMode mode)
     if (code == SQLITE_NOTADB || code == SQLITE_CORRUPT)
         throw Error("作業用データベースが壊れているか、作業用データベースではありません: " + path +
                     "（「初期データ作成」または schemist-cli --init で作り直してください）");
-    if (code == SQLITE_FULL)
+    if (code == SQLITE_FULL || (code == SQLITE_IOERR && sqlite3_system_errno(db) == ENOSPC))
         throw Error("ディスクの空きが足りないため作業用データベースに書き込めません: " + path);
     if (code == SQLITE_READONLY || code == SQLITE_CANTOPEN || code == SQLITE_PERM || code == SQLITE_IOERR)
         throw Error("作業用データベースに書き込めません: " + path + ": " + detail);
@@ -98,11 +99,14 @@ Statement prepare(sqlite3* db, const std::string& path, const std::string& sql)
     return Statement(stmt);
 }
 
-void bindValue(sqlite3_stmt* stmt, int index, const Value& value)
+// `lasting`: the value outlives the statement's next step, so its text need
+// not be copied (the hot path of adding rows).
+void bindValue(sqlite3_stmt* stmt, int index, const Value& value, bool lasting = false)
 {
     struct Binder {
         sqlite3_stmt* s;
         int i;
+        bool lasting;
         void operator()(std::monostate) const { sqlite3_bind_null(s, i); }
         void operator()(bool b) const { sqlite3_bind_int(s, i, b ? -1 : 0); }
         void operator()(std::int16_t v) const { sqlite3_bind_int(s, i, v); }
@@ -110,10 +114,10 @@ void bindValue(sqlite3_stmt* stmt, int index, const Value& value)
         void operator()(double v) const { sqlite3_bind_double(s, i, v); }
         void operator()(const std::string& v) const
         {
-            sqlite3_bind_text(s, i, v.data(), static_cast<int>(v.size()), SQLITE_TRANSIENT);
+            sqlite3_bind_text(s, i, v.data(), static_cast<int>(v.size()), lasting ? SQLITE_STATIC : SQLITE_TRANSIENT);
         }
     };
-    std::visit(Binder{stmt, index}, value.storage());
+    std::visit(Binder{stmt, index, lasting}, value.storage());
 }
 
 Value columnValue(sqlite3_stmt* stmt, int column, std::int16_t type)
@@ -151,8 +155,8 @@ std::string columnSql(const FieldDef& f, bool notNull)
     case dbInteger: sql += " INTEGER CHECK(" + q + " BETWEEN -32768 AND 32767)"; break;
     case dbLong: sql += " INTEGER CHECK(" + q + " BETWEEN -2147483648 AND 2147483647)"; break;
     case dbCurrency: case dbSingle: case dbDouble: case dbDate: sql += " REAL"; break;
-    case dbText:
-        sql += " TEXT COLLATE NOCASE CHECK(length(" + q + ") <= " + std::to_string(f.size > 0 ? f.size : 255) + ")";
+    case dbText:  // sizes are checked on assignment: a CHECK here costs a text conversion per row
+        sql += " TEXT COLLATE NOCASE";
         break;
     case dbMemo: sql += " TEXT COLLATE NOCASE"; break;
     default: sql += " BLOB"; break;
@@ -351,7 +355,7 @@ sqlite3* openConnection(const std::string& path, int flags)
 void lockExclusively(sqlite3* db, const std::string& path)
 {
     sqlite3_busy_timeout(db, 0);
-    if (sqlite3_exec(db, "PRAGMA locking_mode=EXCLUSIVE; BEGIN EXCLUSIVE; COMMIT;", nullptr, nullptr, nullptr) != SQLITE_OK)
+    if (sqlite3_exec(db, "PRAGMA locking_mode=EXCLUSIVE; PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL; BEGIN EXCLUSIVE; COMMIT;", nullptr, nullptr, nullptr) != SQLITE_OK)
         failSql(db, path, "作業用データベースを開けません");
 }
 
@@ -415,13 +419,15 @@ Database Database::open(const std::string& path, OpenMode mode)
         sqlite3_stmt* stmt = nullptr;
         std::string sql = std::string("SELECT value FROM ") + kInfoTable + " WHERE key='format'";
         if (sqlite3_prepare_v2(raw, sql.c_str(), -1, &stmt, nullptr) == SQLITE_OK) {
-            if (sqlite3_step(stmt) == SQLITE_ROW)
+            int rc = sqlite3_step(stmt);
+            if (rc == SQLITE_ROW)
                 marker = reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0));
             sqlite3_finalize(stmt);
-        } else {
-            int code = sqlite3_errcode(raw);
-            if (code == SQLITE_BUSY || code == SQLITE_NOTADB || code == SQLITE_CORRUPT)
+            if (rc != SQLITE_ROW && rc != SQLITE_DONE)
                 failSql(raw, path, "作業用データベースを開けません");
+        } else if ((sqlite3_extended_errcode(raw) & 0xFF) != SQLITE_ERROR) {
+            // Anything but "no such table": a lock, a full disk, a damaged file.
+            failSql(raw, path, "作業用データベースを開けません");
         }
     }
     if (marker != kFormatMarker)
@@ -538,8 +544,11 @@ void Database::createTableDef(const TableDef& def)
             cols += (cols.empty() ? "" : ", ") + quoteIdentifier(name) + (descending ? " DESC" : "");
         if (cols.empty())
             continue;
-        bool unique = index.primary || index.unique;
-        exec(std::string("CREATE ") + (unique ? "UNIQUE " : "") + "INDEX " +
+        // A non-unique index changes no result, only speed; the work store's
+        // tables are read whole, so it stays in the catalog alone.
+        if (!index.primary && !index.unique)
+            continue;
+        exec(std::string("CREATE UNIQUE INDEX ") +
              quoteIdentifier(def.name + "." + index.name) + " ON " + quoteIdentifier(def.name) + " (" + cols + ")");
     }
     Statement next = prepare(db_, path_, std::string("SELECT COALESCE(MAX(ordinal), 0) + 1 FROM ") + kCatalogTable);
@@ -729,6 +738,11 @@ Value coerce(const FieldDef& f, const Value& value, const std::string& table)
         }
         return value.isBool() ? (value.toBool() ? -1.0 : 0.0) : value.toDouble();
     };
+    // Values of the field's own type need no conversion.
+    const auto& st = value.storage();
+    if ((f.type == dbBoolean && std::holds_alternative<bool>(st)) ||
+        (f.type == dbLong && std::holds_alternative<std::int32_t>(st)))
+        return value;
     switch (f.type) {
     case dbBoolean:
         if (value.isText()) {
@@ -752,7 +766,7 @@ Value coerce(const FieldDef& f, const Value& value, const std::string& table)
         return Value(number());
     case dbText:
     case dbMemo: {
-        std::string text = value.toText();
+        std::string text = value.isText() ? value.text() : value.toText();
         if (f.type == dbText) {
             std::size_t chars = 0;
             for (unsigned char c : text)
@@ -772,10 +786,15 @@ Value coerce(const FieldDef& f, const Value& value, const std::string& table)
 
 void Recordset::setField(std::string_view name, Value value)
 {
+    setField(columnIndex(name), std::move(value));
+}
+
+void Recordset::setField(int column, Value value)
+{
     if (mode_ == EditMode::None)
         throw std::logic_error("setField outside AddNew/Edit");
-    int column = columnIndex(name);
-    buffer_[static_cast<std::size_t>(column)] = coerce(def_.fields[static_cast<std::size_t>(column)], value, def_.name);
+    auto index = static_cast<std::size_t>(column);
+    buffer_.at(index) = coerce(def_.fields[index], value, def_.name);
 }
 
 void Recordset::update()
@@ -795,7 +814,7 @@ void Recordset::update()
         }
         sqlite3_reset(insert_.get());
         for (std::size_t i = 0; i < buffer_.size(); ++i)
-            bindValue(insert_.get(), static_cast<int>(i + 1), buffer_[i]);
+            bindValue(insert_.get(), static_cast<int>(i + 1), buffer_[i], true);
         int rc = sqlite3_step(insert_.get());
         sqlite3_reset(insert_.get());
         if (rc != SQLITE_DONE) {

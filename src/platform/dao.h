@@ -160,6 +160,8 @@ public:
     void addNew();
     void edit();
     void setField(std::string_view name, Value value);
+    // By column position, in the table's field order.
+    void setField(int column, Value value);
     void update();
 
     const std::vector<std::string>& fieldNames() const { return columns_; }

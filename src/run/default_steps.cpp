@@ -1,20 +1,24 @@
 // The reader and generators a run uses unless a test provides its own.
 #include "run/run_driver.h"
 
-#include "platform/error.h"
+#include "gen/module/standard_module.h"
 
 namespace schemist {
 
 SchemaReader defaultSchemaReader()
 {
-    return [](const std::string& path, const SourceReadOptions&) -> SourceSchema {
-        throw Error("データベースを読み込めません: " + path + ": 読み込み機能がありません");
+    // In a child process: a file that would crash or hang the reader ends
+    // the operation with a message instead of taking the program down.
+    return [](const std::string& path, const SourceReadOptions& options) {
+        return readSourceSchemaIsolated(path, options);
     };
 }
 
 GeneratorSlots defaultGenerators()
 {
-    return {};
+    GeneratorSlots slots;
+    slots.standardModule = MakeStandardModule;
+    return slots;
 }
 
 }  // namespace schemist

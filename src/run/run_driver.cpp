@@ -141,17 +141,19 @@ void RunDriver::runGeneration(const RunRequest& request, Progress& progress, Run
     });
     Warnings warnings;
     try {
-        IdentifierSet ids = step("スキーマの取り込み", [&] { return ImportSchema(store, schema, request.tables); });
+        ImportResult imported = step("スキーマの取り込み", [&] { return ImportSchema(store, schema, request.tables); });
+        const IdentifierSet& ids = imported.ids;
+        outcome.outputs.accessRows = std::move(imported.rows);
         progress.set(20);
-        outcome.outputs.accessRows = readDefinitionRows(store, kAccessTable);
         if ((request.makeVB || request.makeExcel) && outcome.outputs.accessRows.empty())
             throw Error("スキーマの取り込みに失敗しました: 処理対象のテーブルにフィールドがありません (" +
                         request.sourcePath + ")");
 
         if (request.makeVB) {
-            step("定義の変換", [&] { ConvertDefinitions(store, warnings); });
+            outcome.outputs.vbRows = step("定義の変換", [&] {
+                return ConvertDefinitions(store, outcome.outputs.accessRows, warnings);
+            });
             progress.set(30);
-            outcome.outputs.vbRows = readDefinitionRows(store, kVBTable);
             std::vector<DefinitionTable> vbTables = groupByTable(outcome.outputs.vbRows);
             TypePrefixes prefixes = LoadTypePrefixes(store);
             GenerationContext ctx{settings_, ids, prefixes, warnings, {}};
@@ -163,6 +165,7 @@ void RunDriver::runGeneration(const RunRequest& request, Progress& progress, Run
                 });
                 progress.set(40);
             } else {
+                outcome.outputs.classPrefixes = {ids.ClassPrefix, ids.CollectionPrefix};
                 step("クラスモジュールの作成", [&] {
                     if (generators_.classModules)
                         outcome.outputs.sources = generators_.classModules(vbTables, request.outputFolder, ctx);

@@ -35,6 +35,8 @@ struct RunOutputs {
     std::string workbookBytes;
     std::vector<DefinitionRow> accessRows;
     std::vector<DefinitionRow> vbRows;
+    // Class runs: the item and collection prefixes the class files carry.
+    std::vector<std::string> classPrefixes;
 };
 
 struct RunOutcome {

@@ -81,25 +81,26 @@ void writeDefinitionRows(dao::Database& db, const char* table, const std::vector
     dao::Transaction tx(db);
     dao::Recordset rs = db.openForAppend(table);
     for (const DefinitionRow& row : rows) {
+        // Positions follow workTableFields().
         rs.addNew();
-        rs.setField("TableNo", Value(row.TableNo));
-        rs.setField("TableName", Value(row.TableName));
-        rs.setField("TableNameChange", Value(row.TableNameChange));
-        rs.setField("TableComment", optionalText(row.TableComment));
-        rs.setField("FieldNo", Value(row.FieldNo));
-        rs.setField("FieldName", Value(row.FieldName));
-        rs.setField("FieldNameChange", Value(row.FieldNameChange));
-        rs.setField("Type", Value(row.Type));
-        rs.setField("LengthFlag", Value(row.LengthFlag));
-        rs.setField("LengthInteger", Value(row.LengthInteger));
-        rs.setField("LengthDecimal", Value(row.LengthDecimal));
-        rs.setField("Comment", optionalText(row.Comment));
-        rs.setField("Primary", Value(row.Primary));
-        rs.setField("Unique", Value(row.Unique));
-        rs.setField("Null", Value(row.Null));
-        rs.setField("AllowZeroLength", row.AllowZeroLength ? Value(*row.AllowZeroLength) : Value());
-        rs.setField("DefaultFlag", Value(row.DefaultFlag));
-        rs.setField("DefaultValue", optionalText(row.DefaultValue));
+        rs.setField(0, Value(row.TableNo));
+        rs.setField(1, Value(row.TableName));
+        rs.setField(2, Value(row.TableNameChange));
+        rs.setField(3, optionalText(row.TableComment));
+        rs.setField(4, Value(row.FieldNo));
+        rs.setField(5, Value(row.FieldName));
+        rs.setField(6, Value(row.FieldNameChange));
+        rs.setField(7, Value(row.Type));
+        rs.setField(8, Value(row.LengthFlag));
+        rs.setField(9, Value(row.LengthInteger));
+        rs.setField(10, Value(row.LengthDecimal));
+        rs.setField(11, optionalText(row.Comment));
+        rs.setField(12, Value(row.Primary));
+        rs.setField(13, Value(row.Unique));
+        rs.setField(14, Value(row.Null));
+        rs.setField(15, row.AllowZeroLength ? Value(*row.AllowZeroLength) : Value());
+        rs.setField(16, Value(row.DefaultFlag));
+        rs.setField(17, optionalText(row.DefaultValue));
         rs.update();
     }
     tx.commit();

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <pwd.h>
 #include <sstream>
 #include <stdexcept>
 #include <sys/wait.h>
@@ -68,7 +69,7 @@ std::vector<std::string> allSampleDatabases()
     return files;
 }
 
-CommandResult runCli(const std::vector<std::string>& args, const std::string& home)
+CommandResult runCli(const std::vector<std::string>& args, const std::string& home, int uid)
 {
     ScratchDir capture;
     std::string outPath = capture.file("out"), errPath = capture.file("err");
@@ -83,6 +84,8 @@ CommandResult runCli(const std::vector<std::string>& args, const std::string& ho
             ::setenv("XDG_DOCUMENTS_DIR", home.c_str(), 1);
             ::unsetenv("XDG_CONFIG_HOME");
         }
+        if (uid >= 0 && (::setgid(static_cast<gid_t>(uid)) != 0 || ::setuid(static_cast<uid_t>(uid)) != 0))
+            ::_exit(126);
         std::vector<char*> argv;
         std::string program = SCHEMIST_CLI_PATH;
         argv.push_back(program.data());
@@ -103,6 +106,14 @@ CommandResult runCli(const std::vector<std::string>& args, const std::string& ho
     result.out = readFile(outPath);
     result.err = readFile(errPath);
     return result;
+}
+
+int unprivilegedUid()
+{
+    if (::geteuid() != 0)
+        return -1;
+    struct passwd* pw = ::getpwnam("nobody");
+    return pw ? static_cast<int>(pw->pw_uid) : -1;
 }
 
 std::string readFile(const std::string& path)

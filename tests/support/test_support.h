@@ -41,8 +41,14 @@ struct CommandResult {
 };
 
 // Runs schemist-cli with the arguments (no shell), with HOME and the
-// documents folder pointed at `home` when it is not empty.
-CommandResult runCli(const std::vector<std::string>& args, const std::string& home = "");
+// documents folder pointed at `home` when it is not empty, as the user `uid`
+// when it is not negative (tests of permissions run as root otherwise, and
+// root may write anywhere).
+CommandResult runCli(const std::vector<std::string>& args, const std::string& home = "", int uid = -1);
+
+// The uid of the unprivileged user "nobody", or -1 when there is none or the
+// tests do not run as root.
+int unprivilegedUid();
 
 std::string readFile(const std::string& path);
 void writeFile(const std::string& path, const std::string& bytes);

@@ -18,6 +18,8 @@ constexpr std::uint32_t kSystemFlags = 0x80000002u;
 constexpr std::uint32_t kHiddenFlag = 0x8u;
 constexpr std::uint32_t kCatalogDefinitionPage = 2;
 
+struct Damaged {};
+
 struct TableDefFree {
     void operator()(MdbTableDef* table) const { mdb_free_tabledef(table); }
 };
@@ -41,27 +43,88 @@ struct BoundColumn {
     int number = -1;  // 1-based column number, -1 when the catalog lacks it
 };
 
-void bind(MdbTableDef* table, const char* name, BoundColumn& column, std::size_t size, bool required,
-          const std::string& path)
+void bind(MdbTableDef* table, const char* name, BoundColumn& column, std::size_t size, bool required)
 {
     column.text.assign(size + 1, '\0');
     column.number = mdb_bind_column_by_name(table, const_cast<gchar*>(name), column.text.data(), &column.length);
     if (column.number < 1 && required)
-        throw readFailure(path, reason::kDamagedCatalog);
+        throw Damaged{};
 }
 
+// A long value (memo/OLE) of the current row. libmdb stops quietly at a page
+// it cannot read; the length in the value's 12-byte head tells whether all
+// of it arrived. Throws Damaged when it did not.
 std::string readLongValue(MdbHandle* mdb, MdbTableDef* table, const BoundColumn& column)
 {
     if (column.number < 1 || column.length <= 0)
         return {};
     auto* col = static_cast<MdbColumn*>(g_ptr_array_index(table->columns, column.number - 1));
+    std::uint32_t declared = static_cast<std::uint32_t>(mdb_get_int32(const_cast<char*>(column.text.data()), 0)) & 0x3FFFFFFFu;
     std::size_t size = 0;
     void* bytes = mdb_ole_read_full(mdb, col, &size);
     if (!bytes)
-        return {};
+        throw Damaged{};
     std::string value(static_cast<const char*>(bytes), size);
     std::free(bytes);
+    if (value.size() != declared)
+        throw Damaged{};
     return value;
+}
+
+std::uint32_t bitAt(const unsigned char* bitmap, std::uint32_t bit)
+{
+    return bitmap[bit / 8] & (1u << (bit % 8));
+}
+
+// The pages a table's usage map names as holding its rows.
+std::vector<std::uint32_t> mappedPages(MdbHandle* mdb, const MdbTableDef& table, std::uint64_t pages)
+{
+    const unsigned char* map = table.usage_map;
+    const std::size_t mapSize = table.map_sz;
+    std::vector<std::uint32_t> found;
+    if (!map || mapSize < 1)
+        throw Damaged{};
+    if (map[0] == 0) {
+        if (mapSize < 5)
+            throw Damaged{};
+        std::uint32_t first = static_cast<std::uint32_t>(mdb_get_int32(const_cast<unsigned char*>(map), 1));
+        for (std::uint32_t bit = 0; bit < (mapSize - 5) * 8; ++bit)
+            if (bitAt(map + 5, bit))
+                found.push_back(first + bit);
+        return found;
+    }
+    if (map[0] != 1)
+        throw Damaged{};
+    const std::uint32_t pagesPerMapPage = static_cast<std::uint32_t>((mdb->fmt->pg_size - 4) * 8);
+    for (std::size_t entry = 0; entry < (mapSize - 1) / 4; ++entry) {
+        std::uint32_t mapPage = static_cast<std::uint32_t>(
+            mdb_get_int32(const_cast<unsigned char*>(map), static_cast<int>(1 + entry * 4)));
+        if (mapPage == 0)
+            continue;
+        if (mapPage >= pages || mdb_read_alt_pg(mdb, mapPage) != mdb->fmt->pg_size)
+            throw Damaged{};
+        for (std::uint32_t bit = 0; bit < pagesPerMapPage; ++bit)
+            if (bitAt(mdb->alt_pg_buf + 4, bit))
+                found.push_back(static_cast<std::uint32_t>(entry * pagesPerMapPage + bit));
+    }
+    return found;
+}
+
+// libmdb's row scan ends without a word at a page it cannot read and skips a
+// page that is not a data page, which would make a truncated or partly
+// overwritten file look like one with fewer tables. Every page the catalog's
+// usage map names must exist and must not be blank (type 0 belongs to the
+// header page alone). Pages of another type are left to libmdb, which skips
+// them as Access does with stale map bits.
+void checkCatalogPages(const MdbDatabase& database, const MdbTableDef& catalog)
+{
+    MdbHandle* mdb = database.handle();
+    const std::uint64_t pages = database.fileSize() / static_cast<std::uint64_t>(mdb->fmt->pg_size);
+    for (std::uint32_t page : mappedPages(mdb, catalog, pages)) {
+        if (page == 0 || page >= pages || mdb_read_alt_pg(mdb, page) != mdb->fmt->pg_size ||
+            mdb->alt_pg_buf[0] == 0)
+            throw Damaged{};
+    }
 }
 
 }  // namespace
@@ -97,8 +160,10 @@ bool daoNameOrder(const std::string& left, const std::string& right)
     return left < right;
 }
 
-std::vector<CatalogTable> readCatalogTables(const MdbDatabase& database,
-                                            const std::function<bool(const CatalogTable&)>& wantsProperties)
+namespace {
+
+std::vector<CatalogTable> scanCatalog(const MdbDatabase& database,
+                                      const std::function<bool(const CatalogTable&)>& wantsProperties)
 {
     MdbHandle* mdb = database.handle();
     MdbCatalogEntry catalogEntry{};
@@ -109,15 +174,16 @@ std::vector<CatalogTable> readCatalogTables(const MdbDatabase& database,
 
     TableDefPtr table(mdb_read_table(&catalogEntry));
     if (!table || !mdb_read_columns(table.get()))
-        throw readFailure(database.path(), reason::kDamagedCatalog);
+        throw Damaged{};
+    checkCatalogPages(database, *table);
 
     const std::size_t bindSize = mdb->bind_size;
     BoundColumn id, name, type, flags, properties;
-    bind(table.get(), "Id", id, bindSize, true, database.path());
-    bind(table.get(), "Name", name, bindSize, true, database.path());
-    bind(table.get(), "Type", type, bindSize, true, database.path());
-    bind(table.get(), "Flags", flags, bindSize, true, database.path());
-    bind(table.get(), "LvProp", properties, bindSize, false, database.path());
+    bind(table.get(), "Id", id, bindSize, true);
+    bind(table.get(), "Name", name, bindSize, true);
+    bind(table.get(), "Type", type, bindSize, true);
+    bind(table.get(), "Flags", flags, bindSize, true);
+    bind(table.get(), "LvProp", properties, bindSize, false);
 
     std::vector<CatalogTable> tables;
     mdb_rewind_table(table.get());
@@ -131,11 +197,28 @@ std::vector<CatalogTable> readCatalogTables(const MdbDatabase& database,
         row.flags = static_cast<std::uint32_t>(parseNumber(flags.text));
         row.definitionPage = static_cast<std::uint32_t>(parseNumber(id.text)) & 0x00FFFFFFu;
         row.attributes = daoAttributes(row.name, row.type, row.flags);
-        if (wantsProperties(row))
-            row.properties = readLongValue(mdb, table.get(), properties);
+        if (wantsProperties(row)) {
+            try {
+                row.properties = readLongValue(mdb, table.get(), properties);
+            } catch (const Damaged&) {
+                throw readFailure(database.path(), reason::damagedTable(row.name));
+            }
+        }
         tables.push_back(std::move(row));
     }
     return tables;
+}
+
+}  // namespace
+
+std::vector<CatalogTable> readCatalogTables(const MdbDatabase& database,
+                                            const std::function<bool(const CatalogTable&)>& wantsProperties)
+{
+    try {
+        return scanCatalog(database, wantsProperties);
+    } catch (const Damaged&) {
+        throw readFailure(database.path(), reason::kDamagedCatalog);
+    }
 }
 
 }  // namespace schemist::mdb

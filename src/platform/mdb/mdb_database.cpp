@@ -32,7 +32,8 @@ bool hasAccessSignature(const std::string& path)
            std::memcmp(head.data() + 4, "Standard ACE DB", 15) == 0;
 }
 
-void checkFile(const std::string& path)
+// Returns the file's size.
+std::uint64_t checkFile(const std::string& path)
 {
     struct stat status {};
     if (::stat(path.c_str(), &status) != 0) {
@@ -46,17 +47,21 @@ void checkFile(const std::string& path)
         throw readFailure(path, reason::kCannotOpen);
     if (!hasAccessSignature(path))
         throw readFailure(path, reason::kNotAccess);
+    return static_cast<std::uint64_t>(status.st_size);
 }
 
 }  // namespace
 
 MdbDatabase::MdbDatabase(const std::string& path, const std::string& jet3Charset) : path_(path)
 {
-    checkFile(path);
+    fileSize_ = checkFile(path);
     mdb_ = mdb_open(path.c_str(), MDB_NOFLAGS);
     if (!mdb_)
         throw readFailure(path, reason::kNotAccess);
     try {
+        // The engine writes whole pages only; a part page is a cut-off copy.
+        if (fileSize_ % static_cast<std::uint64_t>(mdb_->fmt->pg_size) != 0)
+            throw readFailure(path, reason::kTruncated);
         useTextEncoding(jet3Charset);
     } catch (...) {
         mdb_close(mdb_);

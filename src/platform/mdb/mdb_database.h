@@ -4,6 +4,7 @@
 
 #include "platform/mdb/libmdb.h"
 
+#include <cstdint>
 #include <string>
 
 namespace schemist::mdb {
@@ -20,6 +21,7 @@ public:
     MdbHandle* handle() const { return mdb_; }
     const std::string& path() const { return path_; }
     bool isJet3() const { return IS_JET3(mdb_); }
+    std::uint64_t fileSize() const { return fileSize_; }
 
     // Decodes a name or text stored in the file (UCS-2, compressed Unicode or
     // Jet3 code page) to UTF-8.
@@ -29,6 +31,7 @@ private:
     void useTextEncoding(const std::string& jet3Charset);
 
     std::string path_;
+    std::uint64_t fileSize_ = 0;
     MdbHandle* mdb_ = nullptr;
 };
 

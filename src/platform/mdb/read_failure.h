@@ -15,6 +15,7 @@ inline const char* const kMissing = "ファイルがありません";
 inline const char* const kNotAFile = "通常のファイルではありません";
 inline const char* const kCannotOpen = "ファイルを開けません";
 inline const char* const kNotAccess = "Access のデータベースではありません";
+inline const char* const kTruncated = "ファイルが途中で切れています";
 inline const char* const kDamagedCatalog = "ファイルが壊れています（テーブル一覧を読めません）";
 inline const char* const kCrashed = "読み込み中に読み取り処理が異常終了しました（ファイルが壊れている可能性があります）";
 inline const char* const kMalformedResult = "読み取り処理の結果が壊れています";

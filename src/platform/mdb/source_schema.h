@@ -3,6 +3,8 @@
 // this folder knows it. The source file is opened read-only and never changed.
 #pragma once
 
+#include "platform/error.h"
+
 #include <chrono>
 #include <cstdint>
 #include <optional>

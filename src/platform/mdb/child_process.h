@@ -1,0 +1,32 @@
+// Running a piece of work in a forked child process whose crash, endless loop
+// or runaway memory cannot harm the caller: the child's only channel back is
+// a pipe, read with a time limit and a size limit.
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace schemist::mdb {
+
+struct ChildLimits {
+    std::chrono::milliseconds timeout{60000};
+    std::size_t mostOutputBytes = 256u << 20;        // the parent reads no more than this
+    std::uint64_t mostAddressSpace = 2ull << 30;     // RLIMIT_AS of the child
+};
+
+struct ChildFailure {
+    enum Kind { CouldNotStart, TimedOut, Signaled, ExitedNonZero, OutputTooLarge } kind;
+    int detail = 0;  // the signal or exit status
+};
+
+// Forks; in the child, standard input, output and error are /dev/null, the
+// address space is bounded, core dumps are off, `work` runs and its result is
+// written to the pipe, and the child leaves with _exit (0, or 70 when `work`
+// threw). The parent returns the bytes of a child that exited with 0, and
+// otherwise throws ChildFailure; a child past the time limit or the output
+// limit is killed. The child is always reaped.
+std::string runInChild(const std::function<std::string()>& work, const ChildLimits& limits);
+
+}  // namespace schemist::mdb

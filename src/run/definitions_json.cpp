@@ -1,0 +1,59 @@
+// JSON form of a run's definition rows.
+#include "run/definitions_json.h"
+
+#include <nlohmann/json.hpp>
+
+namespace schemist {
+namespace {
+
+nlohmann::json optionalText(const std::optional<std::string>& text)
+{
+    return text ? nlohmann::json(*text) : nlohmann::json(nullptr);
+}
+
+nlohmann::json rowJson(const DefinitionRow& r)
+{
+    return nlohmann::json{
+        {"TableNo", r.TableNo},
+        {"TableName", r.TableName},
+        {"TableNameChange", r.TableNameChange},
+        {"TableComment", optionalText(r.TableComment)},
+        {"FieldNo", r.FieldNo},
+        {"FieldName", r.FieldName},
+        {"FieldNameChange", r.FieldNameChange},
+        {"Type", r.Type},
+        {"LengthFlag", r.LengthFlag},
+        {"LengthInteger", r.LengthInteger},
+        {"LengthDecimal", r.LengthDecimal},
+        {"Comment", optionalText(r.Comment)},
+        {"Primary", r.Primary},
+        {"Unique", r.Unique},
+        {"Null", r.Null},
+        {"AllowZeroLength", r.AllowZeroLength ? nlohmann::json(*r.AllowZeroLength) : nlohmann::json(nullptr)},
+        {"DefaultFlag", r.DefaultFlag},
+        {"DefaultValue", optionalText(r.DefaultValue)},
+    };
+}
+
+nlohmann::json rowsJson(const std::vector<DefinitionRow>& rows)
+{
+    nlohmann::json array = nlohmann::json::array();
+    for (const DefinitionRow& row : rows)
+        array.push_back(rowJson(row));
+    return array;
+}
+
+}  // namespace
+
+std::string definitionsJson(const RunOutcome& outcome, const std::string& sourcePath)
+{
+    nlohmann::json doc;
+    doc["format"] = "schemist-definitions 1";
+    doc["source"] = sourcePath;
+    doc["Access_Table"] = rowsJson(outcome.outputs.accessRows);
+    doc["VB_Table"] = rowsJson(outcome.outputs.vbRows);
+    doc["warnings"] = outcome.warnings;
+    return doc.dump(2) + "\n";
+}
+
+}  // namespace schemist

@@ -1,0 +1,104 @@
+// schemist-cli as a user or a build script meets it: exit statuses, messages
+// on standard error, and a work store left intact by every failure.
+#include "platform/dao.h"
+#include "store/default_rows.h"
+#include "support/test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+using namespace schemist;
+using test::runCli;
+
+namespace {
+
+struct Cli : ::testing::Test {
+    test::ScratchDir home;
+    test::ScratchDir out;
+    std::string store = home.file("SCHM.db");
+
+    void SetUp() override { ASSERT_EQ(runCli({"--init"}, home.path()).exitCode, 0); }
+
+    // The conversion tables as rows of text, to compare before and after.
+    std::string conversionTables()
+    {
+        dao::Database db = dao::Database::open(store, dao::OpenMode::Exclusive);
+        std::string all = std::to_string(db.tableDefCount()) + "\n";
+        for (const char* t : {kDefaultTypeTable, kDefaultTopNameTable, kDefaultEndNameTable, kDefaultFullNameTable})
+            for (dao::Recordset rs = db.openRecordset(t); !rs.eof(); rs.moveNext())
+                for (const std::string& f : rs.fieldNames())
+                    all += rs.field(f).toText() + "|";
+        return all;
+    }
+};
+
+}  // namespace
+
+TEST_F(Cli, InitCreatesTheStoreAndLaterStartsLeaveItUntouched)
+{
+    ASSERT_TRUE(std::filesystem::exists(store));
+    std::string before = test::readFile(store);
+    auto result = runCli({test::dataFile("sample.mdb"), "--list"}, home.path());
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(test::readFile(store), before);
+    EXPECT_EQ(result.out, "Customer\ntblHistory\ntblOrder\nTBLProduct\ntblStaff\n商品\n");
+}
+
+TEST_F(Cli, BadSourceFilesFailWithAMessageAndTheStoreIntact)
+{
+    std::string tables = conversionTables();
+    test::writeFile(out.file("text.mdb"), "not an access database\n");
+    test::writeFile(out.file("empty.mdb"), "");
+    std::string sample = test::readFile(test::dataFile("sample.mdb"));
+    test::writeFile(out.file("truncated.mdb"), sample.substr(0, sample.size() / 3));
+    for (const std::string& name : {std::string("missing.mdb"), std::string("text.mdb"), std::string("empty.mdb"),
+                                    std::string("truncated.mdb")}) {
+        auto result = runCli({out.file(name), "--out", out.path(), "--name", "X"}, home.path());
+        EXPECT_EQ(result.exitCode, 2) << name << ": " << result.err;
+        EXPECT_EQ(result.signal, 0) << name;
+        EXPECT_NE(result.err.find(name), std::string::npos) << result.err;
+        EXPECT_FALSE(std::filesystem::exists(out.file("X.bas"))) << name;
+    }
+    EXPECT_EQ(conversionTables(), tables);
+}
+
+TEST_F(Cli, UnknownTableAndMissingOutputFolderAreRefused)
+{
+    auto result = runCli({test::dataFile("sample.mdb"), "--tables", "tblStaff,NoSuchTable", "--out", out.path()},
+                         home.path());
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_NE(result.err.find("NoSuchTable"), std::string::npos) << result.err;
+    EXPECT_TRUE(std::filesystem::is_empty(out.path()));
+
+    result = runCli({test::dataFile("sample.mdb"), "--out", out.file("nowhere")}, home.path());
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_NE(result.err.find("出力先フォルダがありません"), std::string::npos) << result.err;
+}
+
+TEST_F(Cli, BadNumbersAndOptionsAreUsageErrors)
+{
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"x.mdb", "--tab-size", "40000"}, {"x.mdb", "--tab-size", "4a"},
+          {"x.mdb", "--comment-pos", "-1"}, {"x.mdb", "--module-kind", "4"}, {"x.mdb", "--collection"},
+          {"x.mdb", "--no-such-option"}}) {
+        auto result = runCli(args, home.path());
+        EXPECT_EQ(result.exitCode, 64) << args[1];
+        EXPECT_FALSE(result.err.empty());
+    }
+}
+
+TEST_F(Cli, ShowDefinitionsPrintsBothWorkTablesAndWritesNothing)
+{
+    auto result = runCli({test::dataFile("sample.mdb"), "--tables", "tblStaff", "--show-definitions", "--out",
+                          out.path()},
+                         home.path());
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_TRUE(std::filesystem::is_empty(out.path()));
+    EXPECT_NE(result.out.find("Access_Table\t1\tStaff\tTrue\t社員マスタ\t1\tID\tTrue\tLong\tFalse\t4\t0\t\tTrue"),
+              std::string::npos)
+        << result.out;
+    EXPECT_NE(result.out.find("VB_Table\t1\tStaff\tTrue\t社員マスタ\t13\tGuid\tTrue\t未定義\tFalse\t0\t0\t"),
+              std::string::npos)
+        << result.out;
+}

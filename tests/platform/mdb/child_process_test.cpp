@@ -1,0 +1,102 @@
+// The child-process runner: whatever the work does (crash, exit, loop, flood
+// the pipe, eat memory), the parent gets its bytes or a ChildFailure, and the
+// child is gone afterwards.
+#include "platform/mdb/child_process.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstdlib>
+#include <sys/wait.h>
+#include <thread>
+#include <vector>
+
+using namespace schemist::mdb;
+using namespace std::chrono_literals;
+
+namespace {
+
+ChildLimits quick()
+{
+    ChildLimits limits;
+    limits.timeout = 5s;
+    return limits;
+}
+
+ChildFailure::Kind failureOf(const std::function<std::string()>& work, const ChildLimits& limits = quick())
+{
+    try {
+        runInChild(work, limits);
+    } catch (const ChildFailure& failure) {
+        return failure.kind;
+    }
+    ADD_FAILURE() << "the child's work succeeded";
+    return ChildFailure::CouldNotStart;
+}
+
+// No child of this test process is left behind (reaped or still running).
+void expectNoChildren()
+{
+    EXPECT_EQ(::waitpid(-1, nullptr, WNOHANG), -1);
+}
+
+TEST(ChildProcess, ReturnsTheWorksBytes)
+{
+    std::string big(3 << 20, 'x');  // larger than a pipe buffer
+    big[12345] = '\0';
+    EXPECT_EQ(runInChild([&] { return big; }, quick()), big);
+    expectNoChildren();
+}
+
+TEST(ChildProcess, CrashIsReportedWithItsSignal)
+{
+    try {
+        runInChild([]() -> std::string { std::raise(SIGSEGV); return ""; }, quick());
+        ADD_FAILURE();
+    } catch (const ChildFailure& failure) {
+        EXPECT_EQ(failure.kind, ChildFailure::Signaled);
+        EXPECT_EQ(failure.detail, SIGSEGV);
+    }
+    expectNoChildren();
+}
+
+TEST(ChildProcess, AbortAndExitAreFailures)
+{
+    EXPECT_EQ(failureOf([]() -> std::string { std::abort(); }), ChildFailure::Signaled);
+    EXPECT_EQ(failureOf([]() -> std::string { std::_Exit(3); }), ChildFailure::ExitedNonZero);
+    EXPECT_EQ(failureOf([]() -> std::string { throw std::runtime_error("x"); }), ChildFailure::ExitedNonZero);
+    expectNoChildren();
+}
+
+TEST(ChildProcess, EndlessLoopIsKilledAtTheTimeLimit)
+{
+    ChildLimits limits = quick();
+    limits.timeout = 200ms;
+    auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(failureOf([]() -> std::string { for (;;) std::this_thread::sleep_for(1s); }, limits),
+              ChildFailure::TimedOut);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 3s);
+    expectNoChildren();
+}
+
+TEST(ChildProcess, OutputBeyondTheLimitIsRefused)
+{
+    ChildLimits limits = quick();
+    limits.mostOutputBytes = 1000;
+    EXPECT_EQ(failureOf([] { return std::string(5000, 'x'); }, limits), ChildFailure::OutputTooLarge);
+    expectNoChildren();
+}
+
+TEST(ChildProcess, MemoryIsBounded)
+{
+    ChildLimits limits = quick();
+    limits.mostAddressSpace = 512ull << 20;
+    EXPECT_EQ(failureOf([]() -> std::string {
+                  std::vector<char> huge(std::size_t(1) << 31, 'x');  // 2 GiB: refused by the limit
+                  return std::string(1, huge[123]);
+              }, limits),
+              ChildFailure::ExitedNonZero);  // bad_alloc thrown out of the work
+    expectNoChildren();
+}
+
+}  // namespace

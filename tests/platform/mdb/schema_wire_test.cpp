@@ -1,0 +1,104 @@
+// The byte form a child sends back: a schema survives the trip whole, and
+// bytes that are not exactly one encoded schema are refused without reading
+// outside them or allocating what a forged count asks for.
+#include "platform/mdb/schema_wire.h"
+
+#include <gtest/gtest.h>
+
+using namespace schemist;
+using namespace schemist::mdb;
+
+namespace {
+
+SourceSchema sampleSchema()
+{
+    SourceSchema schema;
+    SourceTable staff;
+    staff.name = "tblStaff";
+    staff.description = "社員マスタ";
+    staff.definitionsRead = true;
+    staff.fields.push_back({"fldID", 4, 4, std::nullopt, std::nullopt, false});
+    staff.fields.push_back({"fldName", 10, 50, "氏名", "\"\"", true});
+    staff.indexes.push_back({"PrimaryKey", true, true, false, "+fldID"});
+    staff.indexes.push_back({"idxKana", false, false, true, "+fldName;-fldID"});
+    SourceTable system;
+    system.name = "MSysObjects";
+    system.attributes = kTableSystem;
+    schema.tables = {system, staff};
+    return schema;
+}
+
+void expectSame(const SourceSchema& a, const SourceSchema& b)
+{
+    ASSERT_EQ(a.tables.size(), b.tables.size());
+    for (std::size_t t = 0; t < a.tables.size(); ++t) {
+        const SourceTable &x = a.tables[t], &y = b.tables[t];
+        EXPECT_EQ(x.name, y.name);
+        EXPECT_EQ(x.attributes, y.attributes);
+        EXPECT_EQ(x.description, y.description);
+        EXPECT_EQ(x.definitionsRead, y.definitionsRead);
+        ASSERT_EQ(x.fields.size(), y.fields.size());
+        for (std::size_t f = 0; f < x.fields.size(); ++f) {
+            EXPECT_EQ(x.fields[f].name, y.fields[f].name);
+            EXPECT_EQ(x.fields[f].daoType, y.fields[f].daoType);
+            EXPECT_EQ(x.fields[f].size, y.fields[f].size);
+            EXPECT_EQ(x.fields[f].description, y.fields[f].description);
+            EXPECT_EQ(x.fields[f].defaultValue, y.fields[f].defaultValue);
+            EXPECT_EQ(x.fields[f].allowZeroLength, y.fields[f].allowZeroLength);
+        }
+        ASSERT_EQ(x.indexes.size(), y.indexes.size());
+        for (std::size_t i = 0; i < x.indexes.size(); ++i) {
+            EXPECT_EQ(x.indexes[i].name, y.indexes[i].name);
+            EXPECT_EQ(x.indexes[i].primary, y.indexes[i].primary);
+            EXPECT_EQ(x.indexes[i].unique, y.indexes[i].unique);
+            EXPECT_EQ(x.indexes[i].ignoreNulls, y.indexes[i].ignoreNulls);
+            EXPECT_EQ(x.indexes[i].fields, y.indexes[i].fields);
+        }
+    }
+}
+
+TEST(SchemaWire, RoundTrip)
+{
+    expectSame(decodeSchema(encodeSchema(sampleSchema())), sampleSchema());
+    expectSame(decodeSchema(encodeSchema(SourceSchema{})), SourceSchema{});
+}
+
+TEST(SchemaWire, EveryTruncationIsRefused)
+{
+    std::string bytes = encodeSchema(sampleSchema());
+    for (std::size_t length = 0; length < bytes.size(); ++length)
+        EXPECT_THROW(decodeSchema(std::string_view(bytes).substr(0, length)), MalformedWire) << length;
+}
+
+TEST(SchemaWire, TrailingBytesAndWrongMagicAreRefused)
+{
+    std::string bytes = encodeSchema(sampleSchema());
+    EXPECT_THROW(decodeSchema(bytes + '\0'), MalformedWire);
+    std::string other = bytes;
+    other[0] = 'X';
+    EXPECT_THROW(decodeSchema(other), MalformedWire);
+}
+
+TEST(SchemaWire, ForgedCountIsRefusedBeforeAllocating)
+{
+    std::string bytes = encodeSchema(SourceSchema{});
+    bytes.replace(4, 4, std::string("\xff\xff\xff\x7f", 4));  // two billion tables in four bytes
+    EXPECT_THROW(decodeSchema(bytes), MalformedWire);
+}
+
+TEST(SchemaWire, FlippedBytesNeverReadOutside)
+{
+    std::string bytes = encodeSchema(sampleSchema());
+    for (std::size_t at = 0; at < bytes.size(); ++at) {
+        for (unsigned char value : {0x00, 0x01, 0x7f, 0xff}) {
+            std::string damaged = bytes;
+            damaged[at] = static_cast<char>(value);
+            try {
+                decodeSchema(damaged);
+            } catch (const MalformedWire&) {
+            }
+        }
+    }
+}
+
+}  // namespace

@@ -1,0 +1,185 @@
+// The road of a run with a reader and generators of the test's own: input
+// messages, progress values, step failures and the work store afterwards.
+#include "run/run_driver.h"
+
+#include "platform/dao.h"
+#include "platform/error.h"
+#include "store/default_data.h"
+#include "support/test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+using namespace schemist;
+
+namespace {
+
+SourceSchema twoTables()
+{
+    SourceTable staff;
+    staff.name = "tblStaff";
+    staff.fields = {{"fldId", 4, 4, std::nullopt, std::nullopt, false}, {"fldName", 10, 50, "氏名", std::nullopt, false}};
+    staff.indexes = {{"PrimaryKey", true, true, false, "+fldId"}};
+    SourceTable linked;
+    linked.name = "Linked";
+    linked.attributes = 0x40000000;
+    linked.fields = staff.fields;
+    return {{linked, staff}};
+}
+
+struct Driver : ::testing::Test {
+    test::ScratchDir dir;
+    RunSettings settings = RunSettings::startValues();
+    std::vector<int> progressValues;
+    Progress progress{[this](int v) { progressValues.push_back(v); }};
+    GeneratorSlots generators;
+    std::vector<DefinitionTable> seenVB;
+
+    void SetUp() override
+    {
+        settings.WorkStorePath = dir.file("SCHM.db");
+        RebuildWorkStore(settings.WorkStorePath, false);
+        generators.standardModule = [this](const std::vector<DefinitionTable>& tables, const std::string& stem,
+                                           const std::string& name, GenerationContext& ctx) {
+            seenVB = tables;
+            return OutputFile{stem + ".bas", {"Attribute VB_Name = \"" + ctx.ids.ModuleNamePrefix + name + "\""}};
+        };
+        generators.classModules = [](const std::vector<DefinitionTable>& tables, const std::string& folder,
+                                     GenerationContext&) {
+            return std::vector<OutputFile>{{folder + "/cls" + tables[0].tableName() + ".cls", {"VERSION 1.0 CLASS"}}};
+        };
+        generators.workbook = [](const std::vector<DefinitionTable>&, const RunSettings&, const std::string& file,
+                                 Progress& p, Warnings&) {
+            p.set(70);
+            p.set(100);
+            return "workbook of " + file;
+        };
+    }
+
+    RunRequest request()
+    {
+        RunRequest r;
+        r.sourcePath = dir.file("sample.mdb");
+        r.tables = {"tblStaff"};
+        r.outputFolder = dir.path();
+        r.outputName = "  Sample ";
+        return r;
+    }
+
+    RunDriver driver(SchemaReader reader = [](const std::string&, const SourceReadOptions&) { return twoTables(); })
+    {
+        return RunDriver(settings, std::move(reader), generators);
+    }
+
+    int storeTableCount()
+    {
+        dao::Database db = dao::Database::open(settings.WorkStorePath, dao::OpenMode::Exclusive);
+        return db.tableDefCount();
+    }
+};
+
+}  // namespace
+
+TEST_F(Driver, OnlyTheFirstMissingInputIsReportedAndNothingHappens)
+{
+    RunRequest r = request();
+    r.outputName = "   ";
+    r.tables.clear();
+    RunOutcome outcome = driver().start(r, progress);
+    EXPECT_EQ(outcome.inputMessage, std::optional<std::string>("出力ファイル名を入力してください"));
+    r.outputName = "x";
+    r.sourcePath.clear();
+    EXPECT_EQ(driver().start(r, progress).inputMessage, std::optional<std::string>("処理対象のデータベースを選択してください"));
+    r.sourcePath = "a.mdb";
+    EXPECT_EQ(driver().start(r, progress).inputMessage, std::optional<std::string>("処理対象のテーブルを選択してください"));
+    EXPECT_TRUE(progressValues.empty());
+}
+
+TEST_F(Driver, StandardModuleRunWritesBothFilesWithTheSpecifiedProgress)
+{
+    RunDriver d = driver();
+    RunOutcome outcome = d.start(request(), progress);
+    ASSERT_TRUE(outcome.succeeded) << outcome.error;
+    EXPECT_EQ(progressValues, (std::vector<int>{10, 20, 30, 40, 70, 100, 80, 60, 0}));
+    EXPECT_EQ(test::readFile(dir.file("Sample.bas")), "Attribute VB_Name = \"mdlSample\"\r\n");
+    EXPECT_EQ(test::readFile(dir.file("Sample.xls")), "workbook of sample.mdb");
+    EXPECT_EQ(d.sourceFileName(), "sample.mdb");
+    EXPECT_EQ(settings.MakeVB, kTrue);
+    ASSERT_EQ(seenVB.size(), 1u);
+    EXPECT_EQ(seenVB[0].tableName(), "Staff");
+    EXPECT_EQ(seenVB[0].rows[1].Type, "String");
+    EXPECT_EQ(storeTableCount(), 4) << "work tables are removed after the run";
+}
+
+TEST_F(Driver, ClassRunAndRunWithoutOutputs)
+{
+    settings.ModuleKind = 3;
+    RunRequest r = request();
+    r.makeExcel = false;
+    ASSERT_TRUE(driver().start(r, progress).succeeded);
+    EXPECT_EQ(progressValues, (std::vector<int>{10, 20, 30, 60, 0}));
+    EXPECT_TRUE(std::filesystem::exists(dir.file("clsStaff.cls")));
+
+    progressValues.clear();
+    r.makeVB = false;
+    RunOutcome outcome = driver().start(r, progress);
+    ASSERT_TRUE(outcome.succeeded);
+    EXPECT_EQ(progressValues, (std::vector<int>{10, 20, 60, 0}));
+    EXPECT_TRUE(outcome.outputs.vbRows.empty()) << "no conversion without VB source";
+    EXPECT_EQ(settings.MakeVB, kFalse);
+}
+
+TEST_F(Driver, FailuresNameTheStepWriteNothingAndLeaveTheStoreClean)
+{
+    test::writeFile(dir.file("Sample.bas"), "earlier run");
+    generators.workbook = [](const std::vector<DefinitionTable>&, const RunSettings&, const std::string&, Progress&,
+                             Warnings&) -> std::string { throw Error("Excel 定義書を作れません"); };
+    RunOutcome outcome = driver().start(request(), progress);
+    EXPECT_FALSE(outcome.succeeded);
+    EXPECT_NE(outcome.error.find("Excel定義書の作成に失敗しました"), std::string::npos) << outcome.error;
+    EXPECT_EQ(test::readFile(dir.file("Sample.bas")), "earlier run") << "nothing is written when a step fails";
+    EXPECT_EQ(progressValues.back(), 0);
+    EXPECT_EQ(storeTableCount(), 4);
+
+    RunOutcome reader = driver([](const std::string& path, const SourceReadOptions&) -> SourceSchema {
+        throw Error("データベースを読み込めません: " + path + ": 壊れています");
+    }).start(request(), progress);
+    EXPECT_NE(reader.error.find("データベースの読み込みに失敗しました: データベースを読み込めません"), std::string::npos)
+        << reader.error;
+    EXPECT_EQ(storeTableCount(), 4);
+}
+
+TEST_F(Driver, SelectedTablesThatAreNotLocalTablesAreRefused)
+{
+    RunRequest r = request();
+    r.tables = {"tblStaff", "Linked", "Nope"};
+    RunOutcome outcome = driver().start(r, progress);
+    EXPECT_FALSE(outcome.succeeded);
+    EXPECT_NE(outcome.error.find("Linked, Nope"), std::string::npos) << outcome.error;
+    EXPECT_FALSE(std::filesystem::exists(dir.file("Sample.bas")));
+}
+
+TEST_F(Driver, MissingOutputFolderIsReportedBeforeAnythingIsRead)
+{
+    bool read = false;
+    RunRequest r = request();
+    r.outputFolder = dir.file("no/such/folder");
+    RunOutcome outcome = driver([&](const std::string&, const SourceReadOptions&) {
+        read = true;
+        return twoTables();
+    }).start(r, progress);
+    EXPECT_FALSE(outcome.succeeded);
+    EXPECT_NE(outcome.error.find("出力先フォルダがありません"), std::string::npos) << outcome.error;
+    EXPECT_FALSE(read);
+}
+
+TEST_F(Driver, StoreInUseEndsTheRunWithAClearMessage)
+{
+    // Another connection within the process is a programming error; it still
+    // ends as a failed run, never as success.
+    dao::Database held = dao::Database::open(settings.WorkStorePath, dao::OpenMode::Shared);
+    RunOutcome outcome = driver().start(request(), progress);
+    EXPECT_FALSE(outcome.succeeded);
+    EXPECT_NE(outcome.error.find("作業用データベースのオープンに失敗しました"), std::string::npos) << outcome.error;
+}
