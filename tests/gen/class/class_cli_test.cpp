@@ -14,6 +14,7 @@
 
 using namespace schemist;
 using namespace schemist::test;
+using namespace schemist::test::classes;
 namespace fs = std::filesystem;
 
 namespace {
@@ -127,8 +128,8 @@ TEST_P(ClassCliStructure, SourceIsWellFormedInEveryCombination)
         ClassSettings settings{(bits & 1) != 0, (bits & 2) ? 2 : 1, (bits & 4) ? 2 : 1, (bits & 8) != 0,
                                (bits & 16) ? 4 : 0, (bits & 16) ? 40 : 0};
         ClassRun run = runClasses(database, settings);
-        if (classesNotInTheRun(run) && run.result.exitCode != 0)
-            GTEST_SKIP() << "schemist-cli does not read databases yet: " << run.result.err;
+        if (classesNotInTheRun(run))
+            GTEST_SKIP() << "schemist-cli does not make class modules yet: " << run.result.err;
         if (run.result.exitCode != 0) {
             // Databases without a table to read end with a message, not a crash.
             EXPECT_EQ(run.result.exitCode, 2) << run.result.err;

@@ -15,14 +15,23 @@
 #include <string>
 #include <vector>
 
-namespace schemist::test {
+// Own namespace: the module generator tests link into the same program.
+namespace schemist::test::classes {
 
+// How a field differs from a plain one, set in a chain:
+// FieldSpec().asKey().described("番号").
 struct FieldSpec {
     bool key = false;
     bool renamed = false;  // the source name carried the "fld" prefix
     int length = 0;        // fixed-length string when not 0
     std::optional<std::string> comment;
     std::optional<bool> allowZeroLength = false;
+
+    FieldSpec& asKey(bool on = true) { key = on; return *this; }
+    FieldSpec& prefixed() { renamed = true; return *this; }
+    FieldSpec& fixedLength(int n) { length = n; return *this; }
+    FieldSpec& described(std::string text) { comment = std::move(text); return *this; }
+    FieldSpec& zeroLength(std::optional<bool> allowed) { allowZeroLength = allowed; return *this; }
 };
 
 class TableBuilder {
@@ -36,7 +45,7 @@ public:
         row_.TableComment = std::move(comment);
     }
 
-    TableBuilder& field(std::string name, std::string type, FieldSpec spec = {})
+    TableBuilder& field(std::string name, std::string type, FieldSpec spec = FieldSpec())
     {
         DefinitionRow row = row_;
         row.FieldNo = static_cast<int>(table_.rows.size()) + 1;
@@ -64,30 +73,29 @@ private:
 // have no VB type: 未定義).
 inline DefinitionTable staffTable(int tableNo = 1)
 {
-    FieldSpec fld{.renamed = true};
-    auto with = [&](auto change) { FieldSpec s = fld; change(s); return s; };
+    auto fld = [] { return FieldSpec().prefixed(); };
     return TableBuilder(tableNo, "Staff", true, "社員マスタ")
-        .field("ID", "Long", with([](FieldSpec& s) { s.key = true; }))
-        .field("Name", "String", with([](FieldSpec& s) { s.length = 50; s.comment = "氏名"; }))
-        .field("Kana", "String", with([](FieldSpec& s) { s.length = 50; s.comment = "フリガナ"; s.allowZeroLength = true; }))
-        .field("Birth", "Date", with([](FieldSpec& s) { s.comment = "生年月日"; }))
-        .field("Salary", "Currency", fld)
-        .field("Active", "Boolean", fld)
-        .field("DeptCode", "Integer", fld)
-        .field("Grade", "Byte", fld)
-        .field("Rate", "Double", fld)
-        .field("Ratio", "Single", fld)
-        .field("Note", "String", with([](FieldSpec& s) { s.comment = "備考"; }))
-        .field("Photo", "未定義", fld)
-        .field("Guid", "未定義", fld)
-        .field("Amount", "未定義", fld)
+        .field("ID", "Long", fld().asKey())
+        .field("Name", "String", fld().fixedLength(50).described("氏名"))
+        .field("Kana", "String", fld().fixedLength(50).described("フリガナ").zeroLength(true))
+        .field("Birth", "Date", fld().described("生年月日"))
+        .field("Salary", "Currency", fld())
+        .field("Active", "Boolean", fld())
+        .field("DeptCode", "Integer", fld())
+        .field("Grade", "Byte", fld())
+        .field("Rate", "Double", fld())
+        .field("Ratio", "Single", fld())
+        .field("Note", "String", fld().described("備考"))
+        .field("Photo", "未定義", fld())
+        .field("Guid", "未定義", fld())
+        .field("Amount", "未定義", fld())
         .build();
 }
 
 // The table of the worked examples: Shain, key ID (Long), field Name (String).
 inline DefinitionTable shainTable()
 {
-    return TableBuilder(1, "Shain").field("ID", "Long", {.key = true}).field("Name", "String").build();
+    return TableBuilder(1, "Shain").field("ID", "Long", FieldSpec().asKey()).field("Name", "String").build();
 }
 
 struct ClassFixture {
@@ -95,7 +103,7 @@ struct ClassFixture {
     IdentifierSet ids = identifiersFromRows(defaultTopNames(), defaultEndNames(), defaultFullNames());
     TypePrefixes prefixes = typePrefixesFromRows(defaultTopNames());
     Warnings warnings;
-    GenerationContext ctx{settings, ids, prefixes, warnings};
+    GenerationContext ctx{settings, ids, prefixes, warnings, {}};
 
     static RunSettings classSettings()
     {
@@ -130,4 +138,4 @@ inline bool contains(const std::vector<std::string>& lines, const std::string& t
     return indexOf(lines, text) >= 0;
 }
 
-}  // namespace schemist::test
+}  // namespace schemist::test::classes

@@ -9,6 +9,7 @@
 
 using namespace schemist;
 using namespace schemist::test;
+using namespace schemist::test::classes;
 
 namespace {
 

@@ -8,6 +8,7 @@
 
 using namespace schemist;
 using namespace schemist::test;
+using namespace schemist::test::classes;
 
 TEST(CollectionMembers, AddTakesTheKeyOneArgumentPerFieldAndTheCollectionKey)
 {

@@ -12,7 +12,8 @@
 #include <filesystem>
 #include <string>
 
-namespace schemist::test {
+// Own namespace: the module generator tests link into the same program.
+namespace schemist::test::classes {
 
 inline std::string goldenPath(const std::string& relative)
 {
@@ -42,4 +43,4 @@ inline void expectGolden(const std::string& relative, const std::string& bytes)
     FAIL() << path << " differs from the generated text at byte " << at << " (line " << line << ")";
 }
 
-}  // namespace schemist::test
+}  // namespace schemist::test::classes

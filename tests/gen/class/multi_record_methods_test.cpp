@@ -7,6 +7,7 @@
 
 using namespace schemist;
 using namespace schemist::test;
+using namespace schemist::test::classes;
 
 namespace {
 
@@ -49,9 +50,9 @@ TEST(CollectionHeads, WriteSubTakesAllKeysBeforeTheOtherFields)
     ClassFixture f;
     DefinitionTable table = TableBuilder(1, "Shain")
                                 .field("Name", "String")
-                                .field("ID", "Long", {.key = true})
+                                .field("ID", "Long", FieldSpec().asKey())
                                 .field("Birth", "Date")
-                                .field("Code", "String", {.key = true})
+                                .field("Code", "String", FieldSpec().asKey())
                                 .build();
     std::vector<std::string> lines = f.write(WriteCollectionWriteSub, table);
     EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 5),
@@ -66,7 +67,7 @@ TEST(CollectionHeads, TableCommentIsCountedFromTheClosingText)
 {
     ClassFixture f;
     f.settings.CommentPos = 20;
-    DefinitionTable table = TableBuilder(1, "Shain", false, "社員").field("ID", "Long", {.key = true}).build();
+    DefinitionTable table = TableBuilder(1, "Shain", false, "社員").field("ID", "Long", FieldSpec().asKey()).build();
     std::vector<std::string> lines = f.write(WriteCollectionDeleteSub, table);
     EXPECT_EQ(lines[0], "public sub DeleteData(dboShain as database, _");
     EXPECT_EQ(lines[1], k22 + "optional byval lngID)" + std::string(19, ' ') + "' 社員");
@@ -76,7 +77,7 @@ TEST(CollectionRead, OptionalKeyBlockAddsWhereOrAnd)
 {
     ClassFixture f;
     DefinitionTable table = TableBuilder(1, "Shain")
-                                .field("ID", "Long", {.key = true, .comment = "番号"})
+                                .field("ID", "Long", FieldSpec().asKey().described("番号"))
                                 .field("Name", "String")
                                 .build();
     std::vector<std::string> lines = f.write(WriteCollectionReadFunction, table);
@@ -143,9 +144,9 @@ TEST(CollectionWrite, OtherFieldsAreWrittenOnlyWhenGiven)
 {
     ClassFixture f;
     DefinitionTable table = TableBuilder(1, "Shain")
-                                .field("ID", "Long", {.key = true})
-                                .field("Name", "String", {.comment = "氏名"})
-                                .field("Kana", "String", {.allowZeroLength = true})
+                                .field("ID", "Long", FieldSpec().asKey())
+                                .field("Name", "String", FieldSpec().described("氏名"))
+                                .field("Kana", "String", FieldSpec().zeroLength(true))
                                 .build();
     std::vector<std::string> lines = f.write(WriteCollectionWriteSub, table);
     EXPECT_TRUE(contains(lines, "    strSQL = strSQL & \"ID=\" & cstr(lngID) & \" \""));
@@ -170,7 +171,7 @@ TEST(CollectionWrite, GuardedKeyWithFieldsCollection)
 {
     ClassFixture f;
     f.settings.FieldStyle = 1;
-    DefinitionTable table = TableBuilder(1, "Shain").field("Code", "String", {.key = true}).build();
+    DefinitionTable table = TableBuilder(1, "Shain").field("Code", "String", FieldSpec().asKey()).build();
     std::vector<std::string> lines = f.write(WriteCollectionWriteSub, table);
     EXPECT_EQ(slice(lines, "        if strCode <> \"\" then ", 4),
               (std::vector<std::string>{"        if strCode <> \"\" then ",
@@ -193,7 +194,7 @@ TEST(CollectionDelete, DeletesByTheKeysGiven)
 TEST(CollectionDelete, KeyOfATypeWithoutValuePartWarns)
 {
     ClassFixture f;
-    DefinitionTable table = TableBuilder(1, "Shain").field("Note", "Memo", {.key = true}).build();
+    DefinitionTable table = TableBuilder(1, "Shain").field("Note", "Memo", FieldSpec().asKey()).build();
     std::vector<std::string> lines = f.write(WriteCollectionDeleteSub, table);
     EXPECT_TRUE(contains(lines, "        strSQL = strSQL & \"Note="));
     EXPECT_EQ(f.warnings.messages().size(), 1u);

@@ -7,12 +7,13 @@
 
 using namespace schemist;
 using namespace schemist::test;
+using namespace schemist::test::classes;
 
 TEST(PropertyProcedures, MemberLinesCarryTheFixedLengthAndTheLocalCopyComment)
 {
     ClassFixture f;
     DefinitionTable table =
-        TableBuilder(1, "Shain").field("Name", "String", {.length = 20}).field("No", "Long").build();
+        TableBuilder(1, "Shain").field("Name", "String", FieldSpec().fixedLength(20)).field("No", "Long").build();
     std::vector<std::string> lines = f.write(WritePropertyProcedures, table);
     ASSERT_GE(lines.size(), 3u);
     EXPECT_EQ(lines[0], "' ﾌﾟﾛﾊﾟﾃｨ値を保持するためのﾛｰｶﾙ変数。");
@@ -43,7 +44,7 @@ TEST(PropertyProcedures, OneFieldWithoutCommentGivesTheWholeSection)
         "End Property",
         "",
     };
-    EXPECT_EQ(f.write(WritePropertyProcedures, TableBuilder(1, "Shain").field("Name", "String", {.length = 20}).build()),
+    EXPECT_EQ(f.write(WritePropertyProcedures, TableBuilder(1, "Shain").field("Name", "String", FieldSpec().fixedLength(20)).build()),
               expected);
 }
 
@@ -61,8 +62,8 @@ TEST(PropertyProcedures, CommentGivesADescriptionAttributeWithQuotesDoubled)
 {
     ClassFixture f;
     DefinitionTable table = TableBuilder(1, "Shain")
-                                .field("Name", "String", {.comment = "氏名 \"姓\"\n名"})
-                                .field("Memo", "String", {.comment = "  "})
+                                .field("Name", "String", FieldSpec().described("氏名 \"姓\"\n名"))
+                                .field("Memo", "String", FieldSpec().described("  "))
                                 .build();
     std::vector<std::string> lines = f.write(WritePropertyProcedures, table);
     int let = indexOf(lines, "Public Property Let strName(ByVal vData As String)");
@@ -98,7 +99,7 @@ TEST(PropertyProcedures, TypeWithoutPrefixRowUsesTheFieldNameAndBadCharactersBec
 TEST(PropertyProcedures, CharactersOutsideShiftJisAreReportedOncePerField)
 {
     ClassFixture f;
-    DefinitionTable table = TableBuilder(1, "Shain").field("Name", "String", {.comment = "😀 emoji"}).build();
+    DefinitionTable table = TableBuilder(1, "Shain").field("Name", "String", FieldSpec().described("😀 emoji")).build();
     f.write(WritePropertyProcedures, table);
     f.write(WritePropertyProcedures, table);
     ASSERT_EQ(f.warnings.messages().size(), 1u);

@@ -7,6 +7,7 @@
 
 using namespace schemist;
 using namespace schemist::test;
+using namespace schemist::test::classes;
 
 namespace {
 
@@ -22,9 +23,9 @@ std::vector<std::string> slice(const std::vector<std::string>& lines, const std:
 DefinitionTable shainWithKeys()
 {
     return TableBuilder(1, "Shain")
-        .field("ID", "Long", {.key = true})
-        .field("Code", "String", {.key = true})
-        .field("D", "Date", {.key = true})
+        .field("ID", "Long", FieldSpec().asKey())
+        .field("Code", "String", FieldSpec().asKey())
+        .field("D", "Date", FieldSpec().asKey())
         .field("Name", "String")
         .build();
 }
@@ -53,7 +54,7 @@ TEST(SingleRecordKeyBlock, LaterKeysTakeAndAndTheirTypesValuePart)
 TEST(SingleRecordKeyBlock, TablePrefixGoesOnlyIntoTheSqlText)
 {
     ClassFixture f;
-    DefinitionTable table = TableBuilder(1, "Shain", true).field("ID", "Long", {.key = true}).build();
+    DefinitionTable table = TableBuilder(1, "Shain", true).field("ID", "Long", FieldSpec().asKey()).build();
     std::vector<std::string> lines = f.write(WriteReadFunction, table);
     EXPECT_EQ(lines[0], "public function ReadData(dboShain as database) as boolean");
     EXPECT_TRUE(contains(lines, "    strSQL = \"SELECT * FROM [tblShain] \""));
@@ -74,8 +75,8 @@ TEST(SingleRecordKeyBlock, DatabaseNamesThatAreNoIdentifiersStayAsTheDatabaseHas
 {
     ClassFixture f;
     DefinitionTable table = TableBuilder(1, "Order \"Lines\"")
-                                .field("Order ID", "Long", {.key = true})
-                                .field("Qty", "Integer", {.renamed = true})
+                                .field("Order ID", "Long", FieldSpec().asKey())
+                                .field("Qty", "Integer", FieldSpec().prefixed())
                                 .build();
     std::vector<std::string> lines = f.write(WriteReadFunction, table);
     EXPECT_EQ(lines[0], "public function ReadData(dboOrder__Lines_ as database) as boolean");
@@ -87,7 +88,7 @@ TEST(SingleRecordKeyBlock, DatabaseNamesThatAreNoIdentifiersStayAsTheDatabaseHas
 TEST(SingleRecordKeyBlock, KeyOfATypeWithoutValuePartKeepsTheTextAndWarns)
 {
     ClassFixture f;
-    DefinitionTable table = TableBuilder(1, "Shain").field("Photo", "未定義", {.key = true}).build();
+    DefinitionTable table = TableBuilder(1, "Shain").field("Photo", "未定義", FieldSpec().asKey()).build();
     std::vector<std::string> lines = f.write(WriteReadFunction, table);
     EXPECT_TRUE(contains(lines, "    strSQL = strSQL & \"Photo="));
     ASSERT_EQ(f.warnings.messages().size(), 1u);
@@ -156,12 +157,12 @@ TEST(SingleRecordRead, ClearingAndCopyLinesFollowTheTypeClass)
     ClassFixture f;
     f.settings.CommentPos = 20;
     DefinitionTable table = TableBuilder(1, "Shain")
-                                .field("ID", "Long", {.key = true})
+                                .field("ID", "Long", FieldSpec().asKey())
                                 .field("D", "Date")
                                 .field("Ok", "Boolean")
                                 .field("Amount", "Currency")
                                 .field("Note", "Memo")
-                                .field("Photo", "未定義", {.comment = "写真"})
+                                .field("Photo", "未定義", FieldSpec().described("写真"))
                                 .field("Blob", "Binary")
                                 .build();
     std::vector<std::string> lines = f.write(WriteReadFunction, table);
@@ -187,7 +188,7 @@ TEST(SingleRecordRead, InlineNullChecksWithFieldsCollection)
     f.settings.CheckStyle = 1;
     f.settings.FieldStyle = 1;
     DefinitionTable table =
-        TableBuilder(1, "Shain").field("ID", "Long", {.key = true}).field("Name", "String", {.renamed = true}).build();
+        TableBuilder(1, "Shain").field("ID", "Long", FieldSpec().asKey()).field("Name", "String", FieldSpec().prefixed()).build();
     std::vector<std::string> lines = f.write(WriteReadFunction, table);
     EXPECT_EQ(slice(lines, "            if isnull(.fields(\"fldName\").value) = false then", 4),
               (std::vector<std::string>{"            if isnull(.fields(\"fldName\").value) = false then",
@@ -200,10 +201,10 @@ TEST(SingleRecordWrite, ZeroLengthGuardDependsOnAllowZeroLength)
 {
     ClassFixture f;
     DefinitionTable table = TableBuilder(1, "Shain")
-                                .field("ID", "Long", {.key = true})
-                                .field("Kana", "String", {.allowZeroLength = true})
-                                .field("Name", "String", {.allowZeroLength = false})
-                                .field("Memo", " String ", {.allowZeroLength = std::nullopt})
+                                .field("ID", "Long", FieldSpec().asKey())
+                                .field("Kana", "String", FieldSpec().zeroLength(true))
+                                .field("Name", "String", FieldSpec().zeroLength(false))
+                                .field("Memo", " String ", FieldSpec().zeroLength(std::nullopt))
                                 .build();
     std::vector<std::string> lines = f.write(WriteWriteSub, table);
     EXPECT_EQ(slice(lines, "        ![ID] = mvarID", 8),
@@ -222,7 +223,7 @@ TEST(SingleRecordWrite, GuardWithFieldsCollectionSplitsTheAssignment)
     ClassFixture f;
     f.settings.FieldStyle = 1;
     f.settings.WithFlag = kFalse;
-    DefinitionTable table = TableBuilder(1, "Shain").field("Name", "String", {.comment = "氏名"}).build();
+    DefinitionTable table = TableBuilder(1, "Shain").field("Name", "String", FieldSpec().described("氏名")).build();
     std::vector<std::string> lines = f.write(WriteWriteSub, table);
     EXPECT_EQ(slice(lines, "    if mvarName <> \"\" then ", 6),
               (std::vector<std::string>{"    if mvarName <> \"\" then ",
@@ -269,7 +270,7 @@ TEST(SingleRecordWrite, LongRecordsetNamesSurviveEveryLine)
     ClassFixture f;
     f.settings.WithFlag = kFalse;
     DefinitionTable table =
-        TableBuilder(1, "TableIgnoreNulls1_temp").field("ID", "Long", {.key = true}).field("Name", "String").build();
+        TableBuilder(1, "TableIgnoreNulls1_temp").field("ID", "Long", FieldSpec().asKey()).field("Name", "String").build();
     std::vector<std::string> lines = f.write(WriteWriteSub, table);
     EXPECT_TRUE(contains(lines, "    if rstTableIgnoreNulls1_temp.eof = true then"));
     EXPECT_TRUE(contains(lines, "        rstTableIgnoreNulls1_temp.addnew ' 新規追加"));

@@ -10,7 +10,8 @@
 #include <string>
 #include <vector>
 
-namespace schemist::test {
+// Own namespace: the module generator tests link into the same program.
+namespace schemist::test::classes {
 
 struct StructureReport {
     std::vector<std::string> problems;         // everything but open literals
@@ -140,4 +141,4 @@ inline StructureReport checkVbStructure(const std::string& bytes, const std::str
     return report;
 }
 
-}  // namespace schemist::test
+}  // namespace schemist::test::classes
