@@ -1,0 +1,16 @@
+// The opening lines of the two class files of a table: the class attributes
+// the VB project loader reads, and Option Explicit.
+#pragma once
+
+#include "gen/class/class_table.h"
+#include "gen/common/source_printer.h"
+
+namespace schemist {
+
+// Header of the item class; with a collection it also declares the Key member.
+void WriteClassHeader(SourcePrinter& p, const ClassTable& table);
+
+// Header of the collection class, ending with the declaration of its Collection.
+void WriteCollectionHeader(SourcePrinter& p, const ClassTable& table);
+
+}  // namespace schemist

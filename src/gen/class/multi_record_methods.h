@@ -1,0 +1,15 @@
+// The collection class's methods over several records: read the records
+// that match the keys given into the collection, write one record from
+// arguments, delete the matching records.
+#pragma once
+
+#include "gen/class/class_table.h"
+#include "gen/common/source_printer.h"
+
+namespace schemist {
+
+void WriteCollectionReadFunction(SourcePrinter& p, const ClassTable& table);
+void WriteCollectionWriteSub(SourcePrinter& p, const ClassTable& table);
+void WriteCollectionDeleteSub(SourcePrinter& p, const ClassTable& table);
+
+}  // namespace schemist
