@@ -1,6 +1,7 @@
 // The reader and generators a run uses unless a test provides its own.
 #include "run/run_driver.h"
 
+#include "gen/class/class_modules.h"
 #include "gen/module/standard_module.h"
 #include "workbook/make_workbook.h"
 
@@ -19,6 +20,7 @@ GeneratorSlots defaultGenerators()
 {
     GeneratorSlots slots;
     slots.standardModule = MakeStandardModule;
+    slots.classModules = MakeClassModules;
     slots.workbook = BuildWorkbook;
     return slots;
 }

@@ -51,6 +51,8 @@ TEST(VbText, IdentifiersKeepJapaneseAndReplacePunctuation)
     EXPECT_FALSE(isPlainIdentifier("Order Details"));
     EXPECT_EQ(identifierFrom("Order Details"), "Order_Details");
     EXPECT_EQ(identifierFrom("O'Brien/Ａ"), "O_Brien_Ａ");
+    EXPECT_FALSE(isPlainIdentifier("Umsätze")) << "ä has no CP932 form";
+    EXPECT_EQ(identifierFrom("Umsätze"), "Ums_tze");
     EXPECT_EQ(vbStringContent("a\"b"), "a\"\"b");
     EXPECT_EQ(commentText("a\r\nb\tc"), "a  b c");
 }

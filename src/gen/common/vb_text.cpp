@@ -50,11 +50,21 @@ TypeClass classifyType(std::string_view type)
     return TypeClass::Other;
 }
 
+// A letter that the generated file cannot hold (it would be written "?")
+// cannot stand in an identifier either.
+static bool isIdentifierAt(std::string_view name, std::size_t start, std::size_t& pos)
+{
+    char32_t c = nextCodePoint(name, pos);
+    if (!isIdentifierCharacter(c))
+        return false;
+    return c < 0x80 || fitsCp932(name.substr(start, pos - start));
+}
+
 bool isPlainIdentifier(std::string_view name)
 {
     std::size_t pos = 0;
     while (pos < name.size())
-        if (!isIdentifierCharacter(nextCodePoint(name, pos)))
+        if (!isIdentifierAt(name, pos, pos))
             return false;
     return true;
 }
@@ -65,8 +75,7 @@ std::string identifierFrom(std::string_view name)
     std::size_t pos = 0;
     while (pos < name.size()) {
         std::size_t start = pos;
-        char32_t c = nextCodePoint(name, pos);
-        if (isIdentifierCharacter(c))
+        if (isIdentifierAt(name, start, pos))
             out.append(name.substr(start, pos - start));
         else
             out.push_back('_');
