@@ -121,8 +121,11 @@ MainWindow::MainWindow(RunSettings& settings, std::optional<std::string> storePr
     buildControls();
     buildMenu();
     logic_.setStateObserver([this] {
-        // A run reports from its own thread; the window follows on its own.
-        QMetaObject::invokeMethod(this, [this] { syncState(); }, Qt::AutoConnection);
+        // A run reports from its own thread; the window follows on its own,
+        // showing each value as it was set.
+        const int value = logic_.progress();
+        QMetaObject::invokeMethod(
+            this, [this, value] { syncState(); prgBar_->setValue(value); }, Qt::AutoConnection);
     });
 
     // Load.

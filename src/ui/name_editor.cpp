@@ -24,4 +24,6 @@ NameEditor::NameEditor(const std::string& storePath, NameTableKind kind, QWidget
     loadTable();
 }
 
+NameEditor::~NameEditor() { releaseBuffer(); }
+
 }  // namespace schemist::ui

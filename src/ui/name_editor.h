@@ -9,6 +9,7 @@ namespace schemist::ui {
 class NameEditor : public TableEditorDialog {
     Q_OBJECT
 public:
+    ~NameEditor() override;
     NameEditor(const std::string& storePath, NameTableKind kind, QWidget* parent = nullptr);
 
     NameEditorLogic& nameLogic() { return logic_; }

@@ -78,6 +78,15 @@ Qt::ItemFlags EditorModel::flags(const QModelIndex& index) const
     return f;
 }
 
+void EditorModel::typed(const QModelIndex& index, const QString& text)
+{
+    bool wasEnabled = logic_.applyEnabled();
+    if (logic_.isEditable(index.column()))
+        logic_.editCell(index.row(), index.column(), utf8(text));
+    if (logic_.applyEnabled() != wasEnabled)
+        emit edited();
+}
+
 void EditorModel::rowsAppended(int first, int last)
 {
     beginInsertRows({}, first, last);
@@ -98,6 +107,16 @@ QWidget* EditorDelegate::createEditor(QWidget* parent, const QStyleOptionViewIte
     QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
     if (const KeyRule& rule = model_.column(index.column()).keyRule)
         editor->installEventFilter(new KeyFilter(rule, editor));
+    // Typing is an edit at once, as in a text box: the buffer follows each
+    // change and "適用" becomes enabled without waiting for the focus to go.
+    if (auto* line = qobject_cast<QLineEdit*>(editor)) {
+        EditorModel* model = &model_;
+        QPersistentModelIndex cell(index);
+        connect(line, &QLineEdit::textChanged, line, [model, cell](const QString& text) {
+            if (cell.isValid())
+                model->typed(cell, text);
+        });
+    }
     editor->setProperty("cellRow", index.row());
     editor->setProperty("cellColumn", index.column());
     return editor;
@@ -204,6 +223,12 @@ void TableEditorDialog::loadTable()
     refreshButtons();
     if (problem)
         showMessage(this, windowTitle(), qt(*problem));
+}
+
+void TableEditorDialog::releaseBuffer()
+{
+    hide();
+    view_->setModel(nullptr);
 }
 
 void TableEditorDialog::refreshButtons() { apply_->setEnabled(logic_.applyEnabled()); }

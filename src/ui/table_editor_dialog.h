@@ -42,6 +42,8 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
     const EditorColumn& column(int c) const { return columns_.at(c); }
+    // Text typed into an open box.
+    void typed(const QModelIndex& index, const QString& text);
     // After rows were appended to the buffer.
     void rowsAppended(int first, int last);
     void reset();
@@ -83,6 +85,10 @@ public:
     QPushButton* cancelButton() const { return cancel_; }
     QPushButton* applyButton() const { return apply_; }
     EditorModel* model() const { return model_; }
+
+    // Parts the view from the buffer; the derived window calls it before its
+    // logic goes, since hiding the window still writes back an open box.
+    void releaseBuffer();
 
     // Reads the table; a failure is shown and the window stays usable.
     void loadTable();

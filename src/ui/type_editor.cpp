@@ -87,4 +87,6 @@ void TypeEditor::onDataAdd()
     view()->scrollTo(model()->index(row, 0));
 }
 
+TypeEditor::~TypeEditor() { releaseBuffer(); }
+
 }  // namespace schemist::ui

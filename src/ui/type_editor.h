@@ -11,6 +11,7 @@ namespace schemist::ui {
 class TypeEditor : public TableEditorDialog {
     Q_OBJECT
 public:
+    ~TypeEditor() override;
     TypeEditor(const std::string& storePath, QWidget* parent = nullptr);
 
     TypeEditorLogic& typeLogic() { return logic_; }
