@@ -4,7 +4,10 @@
 #include "ui/message_box.h"
 
 #include <QHBoxLayout>
+#include <QColor>
 #include <QHeaderView>
+#include <QPainter>
+#include <QStyleOptionHeader>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -39,7 +42,7 @@ QVariant EditorModel::data(const QModelIndex& index, int role) const
     if (role == Qt::DisplayRole || role == Qt::EditRole)
         return qt(text);
     if (role == Qt::BackgroundRole && !logic_.isEditable(index.column()))
-        return QVariant();
+        return QColor(0xf0, 0xf0, 0xf0);  // keys are shown, not edited
     return {};
 }
 
@@ -139,6 +142,26 @@ bool EditorDelegate::eventFilter(QObject* watched, QEvent* event)
     return QStyledItemDelegate::eventFilter(watched, event);
 }
 
+// Column headings break into lines at their blanks, as the narrow labels
+// over the columns always did; the heading texts themselves are unchanged.
+class WrappingHeader : public QHeaderView {
+public:
+    using QHeaderView::QHeaderView;
+
+protected:
+    void paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const override
+    {
+        QStyleOptionHeader option;
+        initStyleOption(&option);
+        option.rect = rect;
+        option.section = logicalIndex;
+        option.textAlignment = Qt::AlignCenter;
+        const QString heading = model()->headerData(logicalIndex, orientation(), Qt::DisplayRole).toString();
+        option.text = heading.simplified().replace(' ', '\n');
+        style()->drawControl(QStyle::CE_Header, &option, painter, this);
+    }
+};
+
 TableEditorDialog::TableEditorDialog(TableEditorLogic& logic, const QString& objectName, const QString& caption,
                                      std::vector<EditorColumn> columns, QWidget* parent)
     : QDialog(parent), logic_(logic)
@@ -151,6 +174,7 @@ TableEditorDialog::TableEditorDialog(TableEditorLogic& logic, const QString& obj
     delegate_ = new EditorDelegate(*model_, this);
     view_ = new QTableView(this);
     view_->setObjectName("grdBuffer");
+    view_->setHorizontalHeader(new WrappingHeader(Qt::Horizontal, view_));
     view_->installEventFilter(this);
 
     auto* layout = new QVBoxLayout(this);

@@ -16,7 +16,7 @@ namespace schemist::ui {
 namespace {
 
 constexpr int kTypeWidth = 112;
-constexpr int kLengthWidth = 62;
+constexpr int kLengthWidth = 66;
 
 std::vector<EditorColumn> typeColumns()
 {
