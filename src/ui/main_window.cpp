@@ -125,7 +125,7 @@ MainWindow::MainWindow(RunSettings& settings, std::optional<std::string> storePr
         // showing each value as it was set.
         const int value = logic_.progress();
         QMetaObject::invokeMethod(
-            this, [this, value] { syncState(); prgBar_->setValue(value); }, Qt::AutoConnection);
+            this, [this, value] { syncState(value); }, Qt::AutoConnection);
     });
 
     // Load.
@@ -292,7 +292,9 @@ void MainWindow::buildMenu()
     connect(version, &QAction::triggered, this, &MainWindow::showVersion);
 }
 
-void MainWindow::syncState()
+void MainWindow::syncState() { syncState(logic_.progress()); }
+
+void MainWindow::syncState(int progress)
 {
     const bool on = logic_.controlsEnabled();
     for (QWidget* w : std::initializer_list<QWidget*>{cmdEnd_, cmdDataInit_, cmdOption_, cmdName_, cmdTopName_,
@@ -300,7 +302,7 @@ void MainWindow::syncState()
                                                      flstInput_})
         w->setEnabled(on);
     cmdStart_->setEnabled(logic_.startEnabled());
-    prgBar_->setValue(logic_.progress());
+    prgBar_->setValue(progress);
 }
 
 void MainWindow::refreshDriveLists()

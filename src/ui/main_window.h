@@ -58,6 +58,7 @@ private:
     void buildControls();
     void buildMenu();
     void syncState();
+    void syncState(int progress);
     void onInputDriveChanged(const QString& root);
     void onOutputDriveChanged(const QString& root);
     void onFileListLoaded(const QString& folder);
