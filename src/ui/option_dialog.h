@@ -1,0 +1,51 @@
+// frmOption: the options dialog's window.
+#pragma once
+
+#include "ui/option_dialog_logic.h"
+
+#include <QDialog>
+#include <array>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace schemist::ui {
+
+class OptionDialog : public QDialog {
+    Q_OBJECT
+public:
+    OptionDialog(RunSettings& settings, QWidget* parent = nullptr);
+
+    OptionDialogLogic& logic() { return logic_; }
+
+private:
+    void buildControls();
+    void showControls(const OptionControls& c);
+    void readControls();
+    void onStandardOutClicked();
+    void onClassOutClicked();
+    void onOk();
+
+    RunSettings& settings_;
+    OptionDialogLogic logic_;
+    std::array<QComboBox*, 6> choices_{};
+    QRadioButton* optStandardOut_ = nullptr;
+    QRadioButton* optClassOut_ = nullptr;
+    QGroupBox* frame5_ = nullptr;
+    QRadioButton* optStandard_ = nullptr;
+    QRadioButton* optForm_ = nullptr;
+    QCheckBox* chkCollection_ = nullptr;
+    QRadioButton* optStyle1_ = nullptr;
+    QRadioButton* optStyle2_ = nullptr;
+    QRadioButton* optField1_ = nullptr;
+    QRadioButton* optField2_ = nullptr;
+    QCheckBox* chkWith_ = nullptr;
+    QLineEdit* txtCommentPos_ = nullptr;
+    QLineEdit* txtTabSize_ = nullptr;
+};
+
+}  // namespace schemist::ui
