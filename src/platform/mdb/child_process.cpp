@@ -47,6 +47,14 @@ void silenceStandardStreams()
 
 void limitResources(const ChildLimits& limits)
 {
+    // AddressSanitizer reserves terabytes of address space for its shadow
+    // memory; under it the limit would stop every child at its first
+    // allocation, so sanitizer builds go without it.
+    if (!kAddressSpaceLimitWorks) {
+        struct rlimit noCore {0, 0};
+        ::setrlimit(RLIMIT_CORE, &noCore);
+        return;
+    }
     struct rlimit memory {limits.mostAddressSpace, limits.mostAddressSpace};
     ::setrlimit(RLIMIT_AS, &memory);
     struct rlimit noCore {0, 0};

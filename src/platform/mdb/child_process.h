@@ -8,12 +8,26 @@
 #include <functional>
 #include <string>
 
+#if defined(__SANITIZE_ADDRESS__)
+#define SCHEMIST_ADDRESS_SANITIZER 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define SCHEMIST_ADDRESS_SANITIZER 1
+#endif
+#endif
+
 namespace schemist::mdb {
+
+#ifdef SCHEMIST_ADDRESS_SANITIZER
+inline constexpr bool kAddressSpaceLimitWorks = false;
+#else
+inline constexpr bool kAddressSpaceLimitWorks = true;
+#endif
 
 struct ChildLimits {
     std::chrono::milliseconds timeout{60000};
     std::size_t mostOutputBytes = 256u << 20;        // the parent reads no more than this
-    std::uint64_t mostAddressSpace = 2ull << 30;     // RLIMIT_AS of the child
+    std::uint64_t mostAddressSpace = 2ull << 30;     // RLIMIT_AS of the child (not under AddressSanitizer)
 };
 
 struct ChildFailure {
