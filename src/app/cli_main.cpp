@@ -207,6 +207,10 @@ int runCommand(const CliOptions& o)
     RunRequest request;
     request.sourcePath = o.source;
     request.tables = o.tables.empty() ? driver.listTables(o.source) : o.tables;
+    if (request.tables.empty()) {
+        message("処理できるテーブルがありません (システムテーブルとリンクテーブルは対象外です): " + o.source);
+        return kExitFailure;
+    }
     request.outputFolder = o.outputFolder;
     request.outputName = o.outputName.empty() ? fileNameOf(pathStem(o.source)) : o.outputName;
     request.makeVB = !o.noVB;

@@ -76,6 +76,16 @@ TEST_F(Cli, UnknownTableAndMissingOutputFolderAreRefused)
     EXPECT_NE(result.err.find("出力先フォルダがありません"), std::string::npos) << result.err;
 }
 
+TEST_F(Cli, DatabasesWithoutLocalTablesSaySo)
+{
+    for (const char* name : {"linkedonly.mdb", "systemonly.mdb"}) {
+        auto result = runCli({test::dataFile(name), "--out", out.path()}, home.path());
+        EXPECT_EQ(result.exitCode, 2) << name;
+        EXPECT_NE(result.err.find("処理できるテーブルがありません"), std::string::npos) << result.err;
+        EXPECT_TRUE(std::filesystem::is_empty(out.path()));
+    }
+}
+
 TEST_F(Cli, BadNumbersAndOptionsAreUsageErrors)
 {
     for (const std::vector<std::string>& args :
