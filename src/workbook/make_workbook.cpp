@@ -176,7 +176,8 @@ std::string BuildWorkbook(const std::vector<DefinitionTable>& accessTables, cons
     // Tables are numbered 1..N; numbers that are not ascending and positive
     // fall back to the tables' positions so the bar still ends at 100.
     int tableCount = accessTables.empty() ? 0 : accessTables.back().TableNo;
-    bool numbered = tableCount >= static_cast<int>(accessTables.size()) && accessTables.front().TableNo > 0;
+    bool numbered = !accessTables.empty() && tableCount >= static_cast<int>(accessTables.size()) &&
+                    accessTables.front().TableNo > 0;
     for (std::size_t i = 1; numbered && i < accessTables.size(); ++i)
         numbered = accessTables[i].TableNo > accessTables[i - 1].TableNo;
     if (!numbered)
