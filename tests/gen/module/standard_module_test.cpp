@@ -410,6 +410,19 @@ TEST(ReadFunction, InitialValuesByTypeClass)
                                                   "    typT.strF = \"\"", "    typT ' 長文"}));
 }
 
+// Inside the with block a long-text or other field without a comment
+// leaves a clearing line of its indentation alone: C is empty there.
+TEST(ReadFunction, ClearingLineWithoutValueInsideTheWithBlockIsItsIndentation)
+{
+    ModuleWorld world;
+    world.settings.CommentPos = 40;
+    auto lines = generate(world, {tableOf(1, "T", true, std::nullopt,
+                                          {{"A", "未定義", true}, {"B", "Memo", true, false, "長文"}, {"C", "Long", true}})});
+    EXPECT_EQ(linesFrom(lines, "    with typT", 5),
+              (std::vector<std::string>{"    with typT", "        ", "                                        ' 長文",
+                                        "        .lngC = 0", "    end with"}));
+}
+
 TEST(ReadFunction, AllKeyTableHasNeitherClearingNorCopyLines)
 {
     ModuleWorld world;
