@@ -30,6 +30,23 @@ bool refusesEmptyText(const DefinitionRow& row)
     return toLowerAscii(trimBlanks(row.Type)) == "string" && row.AllowZeroLength.value_or(false) != true;
 }
 
+// Visual Basic names begin with a letter. A field whose type has no prefix
+// gives its name alone as property and Add argument, and a name such as
+// "1st" or one made from " Space" ("_Space") cannot begin one.
+bool beginsWithLetter(const std::string& name)
+{
+    unsigned char first = name.empty() ? 0 : static_cast<unsigned char>(name.front());
+    return first >= 0x80 || (first >= 'a' && first <= 'z') || (first >= 'A' && first <= 'Z');
+}
+
+void warnPropertyName(const DefinitionRow& row, const std::string& property, GenerationContext& ctx)
+{
+    if (beginsWithLetter(property) || !ctx.warned.insert("property:" + row.TableName + "\x1F" + row.FieldName).second)
+        return;
+    ctx.warnings.add("テーブル " + row.TableName + " のフィールド " + row.FieldName + " のプロパティ名 " + property +
+                     " は英字で始まらないため、生成したクラスはコンパイルできません");
+}
+
 ClassField describeField(const DefinitionRow& row, const std::string& recordsetPrefix, GenerationContext& ctx)
 {
     const std::string& table = row.TableName;
@@ -41,6 +58,7 @@ ClassField describeField(const DefinitionRow& row, const std::string& recordsetP
     f.row = &row;
     f.member = "mvar" + identifier;
     f.property = ctx.typePrefix(row.Type) + identifier;
+    warnPropertyName(row, f.property, ctx);
     f.declaredAs = row.Type;
     if (row.LengthFlag)
         f.declaredAs += " * " + std::to_string(row.LengthInteger);

@@ -105,3 +105,30 @@ TEST(PropertyProcedures, CharactersOutsideShiftJisAreReportedOncePerField)
     ASSERT_EQ(f.warnings.messages().size(), 1u);
     EXPECT_NE(f.warnings.messages()[0].find("Name"), std::string::npos);
 }
+
+TEST(PropertyProcedures, PropertyNameThatCannotBeginAnIdentifierIsReportedOnce)
+{
+    ClassFixture f;
+    DefinitionTable table = TableBuilder(1, "Shain")
+                                .field("1st", "未定義")
+                                .field("2nd", "Long")
+                                .field("写真", "未定義")
+                                .build();
+    std::vector<std::string> lines = f.write(WritePropertyProcedures, table);
+    f.write(WritePropertyProcedures, table);
+    // The text stays as the rules give it; only the report is added.
+    EXPECT_TRUE(contains(lines, "Public Property Get 1st() As 未定義"));
+    EXPECT_TRUE(contains(lines, "Public Property Get lng2nd() As Long"));
+    ASSERT_EQ(f.warnings.messages().size(), 1u);
+    EXPECT_NE(f.warnings.messages()[0].find("1st"), std::string::npos);
+}
+
+TEST(PropertyProcedures, NameMadeFromALeadingBlankIsReported)
+{
+    ClassFixture f;
+    DefinitionTable table = TableBuilder(1, "Shain").field(" Space", "未定義").build();
+    std::vector<std::string> lines = f.write(WritePropertyProcedures, table);
+    EXPECT_TRUE(contains(lines, "Public Property Get _Space() As 未定義"));
+    // One report for the changed characters, one for the name's beginning.
+    EXPECT_EQ(f.warnings.messages().size(), 2u);
+}
