@@ -152,7 +152,7 @@ void defineOptions(CLI::App& app, CliOptions& o)
     app.add_flag("--check", o.check,
                  "出力先のファイルが最新か調べる (何も書き込まない; 0 = 最新, 1 = 変更あり, 2 = 失敗)");
     app.add_option("--definitions-json", o.definitionsJson,
-                   "変換した定義を JSON で FILE に書き出す (- は標準出力)");
+                   "変換した定義を JSON で FILE に書き出す (- は標準出力; 出力ファイルも通常どおり作成する。作成しない場合は --check と併用)");
     app.add_option("--jet3-charset", o.jet3Charset, "Access 97 形式のファイルの文字コード (既定: CP932)");
     app.add_flag("--init", o.init, "初期データを作成する (作業用データベースを作り直す)");
     app.add_option("--store", o.store, "作業用データベースのパス (既定: ドキュメントフォルダの SCHM.db)");
