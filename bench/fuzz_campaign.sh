@@ -107,7 +107,7 @@ for ((i = 0; i < count; i++)); do
         result=success
     elif [ $status -eq 2 ] && [ -s "$work/err" ]; then
         result="clear error"
-        message=$(head -c 2000 "$work/err" | tr '\n' ' ' | sed -e 's/^.*: //' -e 's/（シグナル [0-9]*）//' -e 's/「[^」]*」/「…」/g')
+        message=$(head -c 2000 "$work/err" | tr '\n' ' ' | sed -e "s|$work/[^ :]*|FILE|g" -e 's/（シグナル [0-9]*）//' -e 's/「[^」]*」/「…」/g')
         reason[$message]=$(( ${reason[$message]:-0} + 1 ))
     elif [ $status -eq 137 ]; then
         result=hang
