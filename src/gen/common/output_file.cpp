@@ -8,12 +8,18 @@ namespace schemist {
 
 std::string OutputFile::bytes() const
 {
-    std::string out;
+    // One conversion for the whole file: CR LF are ASCII and pass through
+    // unchanged, and converting line by line costs more than the text itself.
+    std::size_t size = 0;
+    for (const std::string& line : lines)
+        size += line.size() + 2;
+    std::string text;
+    text.reserve(size);
     for (const std::string& line : lines) {
-        out += encodeCp932(line).bytes;
-        out += "\r\n";
+        text += line;
+        text += "\r\n";
     }
-    return out;
+    return encodeCp932(text).bytes;
 }
 
 void writeOutputFile(const OutputFile& file)
