@@ -249,7 +249,15 @@ int main(int argc, char** argv)
         return kExitUsage;
     }
     try {
-        return runCommand(options);
+        int status = runCommand(options);
+        // Output that never arrived (a full disk behind a redirection) is a
+        // failure, not a listing or a definition dump that passes as complete.
+        std::cout.flush();
+        if (!std::cout) {
+            message("標準出力に書き込めません");
+            return kExitFailure;
+        }
+        return status;
     } catch (const Error& e) {
         message(e.what());
         return kExitFailure;
