@@ -1,8 +1,6 @@
 // Work tables of a run.
 #include "store/work_tables.h"
 
-#include "platform/error.h"
-
 #include <algorithm>
 #include <map>
 
@@ -78,48 +76,32 @@ void DropWorkTables(dao::Database& db)
     tx.commit();
 }
 
-namespace {
-
-void writeDefinitionRow(dao::Recordset& rs, const DefinitionRow& row)
-{
-    // Positions follow workTableFields().
-    rs.addNew();
-    rs.setField(0, Value(row.TableNo));
-    rs.setField(1, Value(row.TableName));
-    rs.setField(2, Value(row.TableNameChange));
-    rs.setField(3, optionalText(row.TableComment));
-    rs.setField(4, Value(row.FieldNo));
-    rs.setField(5, Value(row.FieldName));
-    rs.setField(6, Value(row.FieldNameChange));
-    rs.setField(7, Value(row.Type));
-    rs.setField(8, Value(row.LengthFlag));
-    rs.setField(9, Value(row.LengthInteger));
-    rs.setField(10, Value(row.LengthDecimal));
-    rs.setField(11, optionalText(row.Comment));
-    rs.setField(12, Value(row.Primary));
-    rs.setField(13, Value(row.Unique));
-    rs.setField(14, Value(row.Null));
-    rs.setField(15, row.AllowZeroLength ? Value(*row.AllowZeroLength) : Value());
-    rs.setField(16, Value(row.DefaultFlag));
-    rs.setField(17, optionalText(row.DefaultValue));
-    rs.update();
-}
-
-}  // namespace
-
 void writeDefinitionRows(dao::Database& db, const char* table, const std::vector<DefinitionRow>& rows)
 {
     dao::Transaction tx(db);
     dao::Recordset rs = db.openForAppend(table);
     for (const DefinitionRow& row : rows) {
-        try {
-            writeDefinitionRow(rs, row);
-        } catch (const Error& e) {
-            // The work table's column alone does not tell which table and
-            // field of the source hold the text it refused.
-            throw Error("テーブル " + row.TableName + " のフィールド " + row.FieldName + " の定義を書き込めません: " +
-                        e.what());
-        }
+        // Positions follow workTableFields().
+        rs.addNew();
+        rs.setField(0, Value(row.TableNo));
+        rs.setField(1, Value(row.TableName));
+        rs.setField(2, Value(row.TableNameChange));
+        rs.setField(3, optionalText(row.TableComment));
+        rs.setField(4, Value(row.FieldNo));
+        rs.setField(5, Value(row.FieldName));
+        rs.setField(6, Value(row.FieldNameChange));
+        rs.setField(7, Value(row.Type));
+        rs.setField(8, Value(row.LengthFlag));
+        rs.setField(9, Value(row.LengthInteger));
+        rs.setField(10, Value(row.LengthDecimal));
+        rs.setField(11, optionalText(row.Comment));
+        rs.setField(12, Value(row.Primary));
+        rs.setField(13, Value(row.Unique));
+        rs.setField(14, Value(row.Null));
+        rs.setField(15, row.AllowZeroLength ? Value(*row.AllowZeroLength) : Value());
+        rs.setField(16, Value(row.DefaultFlag));
+        rs.setField(17, optionalText(row.DefaultValue));
+        rs.update();
     }
     tx.commit();
 }

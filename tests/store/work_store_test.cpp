@@ -190,38 +190,6 @@ TEST_F(FreshStore, RowsKeepNullAndTextReadBackThroughTheWorkTables)
     EXPECT_FALSE(back[0].TableComment.has_value());
 }
 
-TEST_F(FreshStore, TextTooLongForAWorkTableNamesTheSourceTableAndField)
-{
-    // Access stops descriptions at 255 characters; a damaged or foreign file
-    // need not.
-    Database db = Database::open(path, OpenMode::Exclusive);
-    CreateWorkTables(db);
-    DefinitionRow first;
-    first.TableNo = 1;
-    first.TableName = "Staff";
-    first.FieldNo = 1;
-    first.FieldName = "ID";
-    writeDefinitionRows(db, kAccessTable, {first});
-    DefinitionRow ok = first, tooLong = first;
-    ok.FieldNo = 2;
-    tooLong.FieldNo = 3;
-    tooLong.FieldName = "Note";
-    std::string comment;
-    for (int i = 0; i < 300; ++i)
-        comment += "備";
-    tooLong.Comment = comment;
-    try {
-        writeDefinitionRows(db, kAccessTable, {ok, tooLong});
-        ADD_FAILURE() << "a 300-character comment was stored";
-    } catch (const Error& e) {
-        std::string message = e.what();
-        EXPECT_NE(message.find("Staff"), std::string::npos) << message;
-        EXPECT_NE(message.find("Note"), std::string::npos) << message;
-        EXPECT_NE(message.find("255"), std::string::npos) << message;
-    }
-    EXPECT_EQ(readDefinitionRows(db, kAccessTable), std::vector<DefinitionRow>{first});
-}
-
 TEST_F(FreshStore, DropWorkTablesToleratesMissingTables)
 {
     Database db = Database::open(path, OpenMode::Exclusive);
