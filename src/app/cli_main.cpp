@@ -4,6 +4,7 @@
 #include "platform/error.h"
 #include "platform/paths.h"
 #include "platform/atomic_file.h"
+#include "run/definition_lines.h"
 #include "run/definitions_json.h"
 #include "run/output_check.h"
 #include "run/run_driver.h"
@@ -114,25 +115,6 @@ void showProgressOnTerminal(int value)
         std::fprintf(stderr, "\r進行状況: %3d%%%s", value, value == 0 ? "\r\033[K" : "");
 }
 
-std::string cell(const std::optional<std::string>& text) { return text.value_or(""); }
-std::string cell(bool b) { return b ? "True" : "False"; }
-std::string cell(const std::optional<bool>& b) { return b ? cell(*b) : ""; }
-std::string cell(std::int32_t n) { return std::to_string(n); }
-
-void printDefinitionRows(const char* table, const std::vector<DefinitionRow>& rows)
-{
-    for (const DefinitionRow& r : rows) {
-        std::cout << table;
-        for (const std::string& value :
-             {cell(r.TableNo), r.TableName, cell(r.TableNameChange), cell(r.TableComment), cell(r.FieldNo),
-              r.FieldName, cell(r.FieldNameChange), r.Type, cell(r.LengthFlag), cell(r.LengthInteger),
-              cell(r.LengthDecimal), cell(r.Comment), cell(r.Primary), cell(r.Unique), cell(r.Null),
-              cell(r.AllowZeroLength), cell(r.DefaultFlag), cell(r.DefaultValue)})
-            std::cout << '\t' << value;
-        std::cout << '\n';
-    }
-}
-
 void defineOptions(CLI::App& app, CliOptions& o)
 {
     app.add_option("source", o.source, "入力データ (.mdb / .accdb)");
@@ -237,8 +219,8 @@ int runCommand(const CliOptions& o)
             writeFileAtomically(o.definitionsJson, json);
     }
     if (o.showDefinitions) {
-        printDefinitionRows("Access_Table", outcome.outputs.accessRows);
-        printDefinitionRows("VB_Table", outcome.outputs.vbRows);
+        std::cout << definitionLines("Access_Table", outcome.outputs.accessRows)
+                  << definitionLines("VB_Table", outcome.outputs.vbRows);
     }
     if (o.check) {
         auto differences = compareWithFolder(outcome.outputs, request.outputFolder, outcome.outputs.classPrefixes);
@@ -267,7 +249,15 @@ int main(int argc, char** argv)
         return kExitUsage;
     }
     try {
-        return runCommand(options);
+        int status = runCommand(options);
+        // Output that never arrived (a full disk behind a redirection) is a
+        // failure, not a listing or a definition dump that passes as complete.
+        std::cout.flush();
+        if (!std::cout) {
+            message("標準出力に書き込めません");
+            return kExitFailure;
+        }
+        return status;
     } catch (const Error& e) {
         message(e.what());
         return kExitFailure;

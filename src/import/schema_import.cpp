@@ -27,29 +27,36 @@ struct FieldScratch {
     bool allowZeroLength = false;
 };
 
-// Marks every field named in an index fields string. Names are built from
-// the characters between "+" and ";"; a leading "-" (descending) stays part
-// of the name, so such a member matches no field.
+// Marks every field named by an ascending member of an index fields string
+// ("+A;-B"). A member is matched against the table's own field names, the
+// longest name that fills it up to the next ";" or the end, so that a name
+// holding "+" or ";" (both allowed in Access) is found whole instead of being
+// cut into pieces that could mark other fields. A descending member ("-B")
+// marks nothing.
 template <typename Mark>
 void markIndexFields(const std::string& fields, std::vector<FieldScratch>& scratch, Mark mark)
 {
-    std::string name;
-    auto complete = [&] {
-        for (FieldScratch& f : scratch)
-            if (f.fieldName == name)
-                mark(f);
-        name.clear();
-    };
-    for (char c : fields) {
-        if (c == '+' || c == ';') {
-            if (!name.empty())
-                complete();
-        } else {
-            name.push_back(c);
+    std::size_t pos = 0;
+    while (pos < fields.size()) {
+        char sign = fields[pos];
+        std::size_t start = sign == '+' || sign == '-' ? pos + 1 : pos;
+        std::size_t length = 0;
+        for (const FieldScratch& f : scratch) {
+            std::size_t n = f.fieldName.size();
+            std::size_t after = start + n;
+            if (n > length && fields.compare(start, n, f.fieldName) == 0 &&
+                (after == fields.size() || fields[after] == ';'))
+                length = n;
         }
+        std::size_t end = length > 0 ? start + length : std::min(fields.find(';', start), fields.size());
+        if (length > 0 && sign != '-') {
+            std::string_view name(fields.data() + start, length);
+            for (FieldScratch& f : scratch)
+                if (f.fieldName == name)
+                    mark(f);
+        }
+        pos = end + 1;
     }
-    if (!name.empty())
-        complete();
 }
 
 std::vector<FieldScratch> readFields(const SourceTable& table)

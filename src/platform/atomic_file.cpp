@@ -29,12 +29,19 @@ namespace {
 
 }  // namespace
 
-void writeFileAtomically(const std::string& path, std::string_view bytes)
+namespace {
+
+// The first half of an atomic write: the bytes in a synced temporary file
+// beside the destination. Returns the temporary file's path.
+std::string writeTemporary(const std::string& path, std::string_view bytes)
 {
     // A read-only file is the user's way of saying "do not replace this";
     // a rename would replace it all the same, so ask first.
     if (::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0)
         failWrite(path, errno);
+    // A folder in the destination's place would only fail at the rename.
+    if (directoryExists(path))
+        failWrite(path, EISDIR);
     std::string tmpl = joinPath(folderOf(path), "." + fileNameOf(path) + ".tmpXXXXXX");
     std::vector<char> name(tmpl.begin(), tmpl.end());
     name.push_back('\0');
@@ -73,10 +80,47 @@ void writeFileAtomically(const std::string& path, std::string_view bytes)
         ::unlink(tmpPath.c_str());
         failWrite(path, err);
     }
+    return tmpPath;
+}
+
+// The second half: the finished temporary file renamed over the destination.
+void moveIntoPlace(const std::string& tmpPath, const std::string& path)
+{
     if (::rename(tmpPath.c_str(), path.c_str()) != 0) {
         int err = errno;
         ::unlink(tmpPath.c_str());
         failWrite(path, err);
+    }
+}
+
+}  // namespace
+
+void writeFileAtomically(const std::string& path, std::string_view bytes)
+{
+    moveIntoPlace(writeTemporary(path, bytes), path);
+}
+
+void writeFilesAtomically(const std::vector<PendingFile>& files)
+{
+    std::vector<std::string> temporaries;
+    auto removeTemporaries = [&](std::size_t from) {
+        for (std::size_t i = from; i < temporaries.size(); ++i)
+            ::unlink(temporaries[i].c_str());
+    };
+    try {
+        for (const PendingFile& file : files)
+            temporaries.push_back(writeTemporary(file.path, file.bytes));
+    } catch (...) {
+        removeTemporaries(0);
+        throw;
+    }
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        try {
+            moveIntoPlace(temporaries[i], files[i].path);
+        } catch (...) {
+            removeTemporaries(i + 1);
+            throw;
+        }
     }
 }
 

@@ -337,10 +337,13 @@ void Database::close()
 
 namespace {
 
+// A connection is only ever used by one thread at a time (the registry above
+// allows one exclusive connection per store), so SQLite's own locking of
+// every call is left out.
 sqlite3* openConnection(const std::string& path, int flags)
 {
     sqlite3* db = nullptr;
-    int rc = sqlite3_open_v2(path.c_str(), &db, flags | SQLITE_OPEN_FULLMUTEX, nullptr);
+    int rc = sqlite3_open_v2(path.c_str(), &db, flags | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
         std::string detail = db ? sqlite3_errmsg(db) : "out of memory";
         sqlite3_close_v2(db);
@@ -715,7 +718,9 @@ namespace {
 
 // Converts a value to the field's type as the engine would on assignment,
 // refusing what does not fit (no silent wrapping of integers).
-Value coerce(const FieldDef& f, const Value& value, const std::string& table)
+// The value is taken by value so that a text already of the right type is
+// moved, not copied, into the row (the hot path of writing work tables).
+Value coerce(const FieldDef& f, Value value, const std::string& table)
 {
     if (value.isNull())
         return value;
@@ -766,7 +771,9 @@ Value coerce(const FieldDef& f, const Value& value, const std::string& table)
         return Value(number());
     case dbText:
     case dbMemo: {
-        std::string text = value.isText() ? value.text() : value.toText();
+        if (!value.isText())
+            value = Value(value.toText());
+        const std::string& text = value.text();
         if (f.type == dbText) {
             std::size_t chars = 0;
             for (unsigned char c : text)
@@ -775,7 +782,7 @@ Value coerce(const FieldDef& f, const Value& value, const std::string& table)
                 throw Error("テーブル " + table + " のフィールド " + f.name + " の値が長すぎます（" +
                             std::to_string(f.size) + " 文字まで）");
         }
-        return Value(text);
+        return value;
     }
     default:
         return Value(value.toText());
@@ -794,7 +801,7 @@ void Recordset::setField(int column, Value value)
     if (mode_ == EditMode::None)
         throw std::logic_error("setField outside AddNew/Edit");
     auto index = static_cast<std::size_t>(column);
-    buffer_.at(index) = coerce(def_.fields[index], value, def_.name);
+    buffer_.at(index) = coerce(def_.fields[index], std::move(value), def_.name);
 }
 
 void Recordset::update()
@@ -824,7 +831,8 @@ void Recordset::update()
             failSql(db, db_->path_, "テーブル " + def_.name + " に行を追加できません");
         }
         rowids_.push_back(sqlite3_last_insert_rowid(db));
-        rows_.push_back(buffer_);
+        // addNew() starts the next row from a fresh buffer.
+        rows_.push_back(std::move(buffer_));
     } else {
         std::string sets;
         for (std::size_t i = 0; i < columns_.size(); ++i)

@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <iconv.h>
+#include <map>
 #include <memory>
 
 namespace schemist {
@@ -66,15 +67,10 @@ bool isAsciiOnly(std::string_view text)
     return true;
 }
 
-}  // namespace
-
-Cp932Text encodeCp932(std::string_view utf8)
+// Appends the CP932 form of a run of non-ASCII characters; a character that
+// CP932 cannot hold becomes "?".
+void convertNonAscii(std::string_view utf8, Cp932Text& result)
 {
-    Cp932Text result;
-    if (isAsciiOnly(utf8)) {
-        result.bytes.assign(utf8);
-        return result;
-    }
     thread_local Converter converter("CP932", "UTF-8");
     const char* in = utf8.data();
     std::size_t left = utf8.size();
@@ -85,6 +81,52 @@ Cp932Text encodeCp932(std::string_view utf8)
         left -= skip;
         result.bytes.push_back('?');
         result.lossy = true;
+    }
+}
+
+// The same through a small memory of runs already converted: generated
+// source repeats each table's and field's comment in several routines.
+void encodeNonAscii(std::string_view utf8, Cp932Text& result)
+{
+    constexpr std::size_t kRemembered = 4096;
+    thread_local std::map<std::string, Cp932Text, std::less<>> converted;
+    auto it = converted.find(utf8);
+    if (it == converted.end()) {
+        Cp932Text run;
+        convertNonAscii(utf8, run);
+        if (converted.size() >= kRemembered)
+            converted.clear();
+        it = converted.emplace(std::string(utf8), std::move(run)).first;
+    }
+    result.bytes += it->second.bytes;
+    result.lossy = result.lossy || it->second.lossy;
+}
+
+}  // namespace
+
+Cp932Text encodeCp932(std::string_view utf8)
+{
+    Cp932Text result;
+    if (isAsciiOnly(utf8)) {
+        result.bytes.assign(utf8);
+        return result;
+    }
+    // ASCII stands as it is in CP932 and the code page keeps no shift state,
+    // so only the runs of other characters go through iconv; generated lines
+    // are mostly ASCII around a Japanese comment.
+    result.bytes.reserve(utf8.size());
+    std::size_t pos = 0;
+    while (pos < utf8.size()) {
+        std::size_t run = pos;
+        while (run < utf8.size() && static_cast<unsigned char>(utf8[run]) < 0x80)
+            ++run;
+        result.bytes.append(utf8.data() + pos, run - pos);
+        std::size_t end = run;
+        while (end < utf8.size() && static_cast<unsigned char>(utf8[end]) >= 0x80)
+            ++end;
+        if (end > run)
+            encodeNonAscii(utf8.substr(run, end - run), result);
+        pos = end;
     }
     return result;
 }

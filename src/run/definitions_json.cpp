@@ -53,7 +53,9 @@ std::string definitionsJson(const RunOutcome& outcome, const std::string& source
     doc["Access_Table"] = rowsJson(outcome.outputs.accessRows);
     doc["VB_Table"] = rowsJson(outcome.outputs.vbRows);
     doc["warnings"] = outcome.warnings;
-    return doc.dump(2) + "\n";
+    // A file name need not be UTF-8 on this system; such bytes become U+FFFD
+    // rather than failing the document after the run has succeeded.
+    return doc.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";
 }
 
 }  // namespace schemist

@@ -1,10 +1,15 @@
 // Myers' O(ND) difference algorithm over lines, printed as a unified diff.
-// Generated files change in a few places at a time, so D stays small; past
-// a bound the whole file is shown as replaced rather than searched further.
+// Generated files change in a few places at a time, so D stays small; large
+// files are first split at lines unique to both (as patience diff does), and
+// a part past the search bound is shown as replaced rather than searched
+// further.
 #include "run/line_diff.h"
 
 #include <algorithm>
 #include <cstdint>
+#include <span>
+#include <string_view>
+#include <unordered_map>
 
 namespace schemist {
 
@@ -28,22 +33,30 @@ std::vector<std::string> splitLines(std::string_view text)
 namespace {
 
 enum class Op { Keep, Remove, Add };
+using Lines = std::span<const std::string>;
+using Script = std::vector<Op>;
 
-// The edit script from a to b, or an empty script when more than maxD edits
-// would be needed (the caller then treats the files as wholly replaced).
-std::vector<Op> editScript(const std::vector<std::string>& a, const std::vector<std::string>& b, int maxD, bool& tooFar)
+// Myers' search stops past this many edits; its saved frontiers then hold at
+// most (kMaxEdits + 1)^2 positions (16 MB).
+constexpr int kMaxEdits = 2000;
+// Texts up to this many lines together go to Myers' search directly.
+constexpr std::size_t kSmallLines = 4000;
+// Nesting of the anchored split before a part is searched or replaced whole.
+constexpr int kMaxDepth = 16;
+
+// Appends the edit script from a to b; false (and nothing appended) when more
+// than kMaxEdits edits would be needed.
+bool appendMyers(Lines a, Lines b, Script& ops)
 {
     const int n = static_cast<int>(a.size()), m = static_cast<int>(b.size());
     const int offset = n + m + 1;
     std::vector<int> v(static_cast<std::size_t>(2 * offset + 1), 0);
+    // trace[d]: the frontier before step d, diagonals -d..d only.
     std::vector<std::vector<int>> trace;
-    tooFar = false;
     for (int d = 0; d <= n + m; ++d) {
-        if (d > maxD) {
-            tooFar = true;
-            return {};
-        }
-        trace.push_back(v);
+        if (d > kMaxEdits)
+            return false;
+        trace.emplace_back(v.begin() + (offset - d), v.begin() + (offset + d + 1));
         for (int k = -d; k <= d; k += 2) {
             int x;
             if (k == -d || (k != d && v[k - 1 + offset] < v[k + 1 + offset]))
@@ -58,33 +71,133 @@ std::vector<Op> editScript(const std::vector<std::string>& a, const std::vector<
             v[k + offset] = x;
             if (x >= n && y >= m) {
                 // Walk back through the saved frontiers.
-                std::vector<Op> ops;
+                Script found;
                 int cx = n, cy = m;
                 for (int back = d; back > 0; --back) {
                     const std::vector<int>& pv = trace[static_cast<std::size_t>(back)];
+                    auto at = [&](int diagonal) { return pv[static_cast<std::size_t>(diagonal + back)]; };
                     int ck = cx - cy;
-                    int prevK = (ck == -back || (ck != back && pv[ck - 1 + offset] < pv[ck + 1 + offset])) ? ck + 1 : ck - 1;
-                    int px = pv[prevK + offset], py = px - prevK;
+                    int prevK = (ck == -back || (ck != back && at(ck - 1) < at(ck + 1))) ? ck + 1 : ck - 1;
+                    int px = at(prevK), py = px - prevK;
                     while (cx > px && cy > py) {
-                        ops.push_back(Op::Keep);
+                        found.push_back(Op::Keep);
                         --cx;
                         --cy;
                     }
-                    ops.push_back(cx == px ? Op::Add : Op::Remove);
+                    found.push_back(cx == px ? Op::Add : Op::Remove);
                     cx = px;
                     cy = py;
                 }
                 while (cx > 0 && cy > 0) {
-                    ops.push_back(Op::Keep);
+                    found.push_back(Op::Keep);
                     --cx;
                     --cy;
                 }
-                std::reverse(ops.begin(), ops.end());
-                return ops;
+                ops.insert(ops.end(), found.rbegin(), found.rend());
+                return true;
             }
         }
     }
-    return {};
+    return true;  // both empty
+}
+
+void appendReplacement(Lines a, Lines b, Script& ops)
+{
+    ops.insert(ops.end(), a.size(), Op::Remove);
+    ops.insert(ops.end(), b.size(), Op::Add);
+}
+
+// Lines that occur once in a and once in b, as (position in a, position in
+// b), the longest run of them in the same order in both (patience sorting).
+std::vector<std::pair<std::size_t, std::size_t>> uniqueAnchors(Lines a, Lines b)
+{
+    struct Seen {
+        int inA = 0, inB = 0;
+        std::size_t posA = 0, posB = 0;
+    };
+    std::unordered_map<std::string_view, Seen> seen;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        Seen& s = seen[a[i]];
+        ++s.inA;
+        s.posA = i;
+    }
+    for (std::size_t j = 0; j < b.size(); ++j) {
+        auto it = seen.find(b[j]);
+        if (it != seen.end()) {
+            ++it->second.inB;
+            it->second.posB = j;
+        }
+    }
+    std::vector<std::pair<std::size_t, std::size_t>> pairs;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        const Seen& s = seen[a[i]];
+        if (s.inA == 1 && s.inB == 1)
+            pairs.emplace_back(i, s.posB);
+    }
+    // Longest increasing run of b positions, with links back to rebuild it.
+    std::vector<std::size_t> tails, previous(pairs.size(), SIZE_MAX);
+    for (std::size_t p = 0; p < pairs.size(); ++p) {
+        auto pos = std::lower_bound(tails.begin(), tails.end(), pairs[p].second,
+                                    [&](std::size_t t, std::size_t j) { return pairs[t].second < j; });
+        if (pos != tails.begin())
+            previous[p] = *(pos - 1);
+        if (pos == tails.end())
+            tails.push_back(p);
+        else
+            *pos = p;
+    }
+    std::vector<std::pair<std::size_t, std::size_t>> anchors;
+    for (std::size_t p = tails.empty() ? SIZE_MAX : tails.back(); p != SIZE_MAX; p = previous[p])
+        anchors.push_back(pairs[p]);
+    std::reverse(anchors.begin(), anchors.end());
+    return anchors;
+}
+
+// Large texts: equal lines at both ends are kept, the rest is split at lines
+// that are unique in both and in the same order, and the parts between them
+// searched on their own, so that time and memory follow the size of the
+// changes rather than the size of the files.
+void appendAnchored(Lines a, Lines b, Script& ops, int depth)
+{
+    std::size_t head = 0;
+    while (head < a.size() && head < b.size() && a[head] == b[head])
+        ++head;
+    std::size_t tail = 0;
+    while (tail < a.size() - head && tail < b.size() - head && a[a.size() - 1 - tail] == b[b.size() - 1 - tail])
+        ++tail;
+    ops.insert(ops.end(), head, Op::Keep);
+    Lines midA = a.subspan(head, a.size() - head - tail), midB = b.subspan(head, b.size() - head - tail);
+    std::vector<std::pair<std::size_t, std::size_t>> anchors;
+    if (!midA.empty() && !midB.empty() && midA.size() + midB.size() > kSmallLines && depth < kMaxDepth)
+        anchors = uniqueAnchors(midA, midB);
+    if (midA.empty() || midB.empty())
+        appendReplacement(midA, midB, ops);
+    else if (anchors.empty()) {
+        if (!appendMyers(midA, midB, ops))
+            appendReplacement(midA, midB, ops);
+    } else {
+        std::size_t i = 0, j = 0;
+        for (auto [ai, bj] : anchors) {
+            appendAnchored(midA.subspan(i, ai - i), midB.subspan(j, bj - j), ops, depth + 1);
+            ops.push_back(Op::Keep);
+            i = ai + 1;
+            j = bj + 1;
+        }
+        appendAnchored(midA.subspan(i), midB.subspan(j), ops, depth + 1);
+    }
+    ops.insert(ops.end(), tail, Op::Keep);
+}
+
+Script editScript(const std::vector<std::string>& a, const std::vector<std::string>& b)
+{
+    Script ops;
+    if (a.size() + b.size() <= kSmallLines) {
+        if (!appendMyers(a, b, ops))
+            appendReplacement(a, b, ops);
+    } else {
+        appendAnchored(a, b, ops, 0);
+    }
+    return ops;
 }
 
 std::string range(int start, int count)
@@ -104,12 +217,7 @@ std::string unifiedDiff(const std::vector<std::string>& oldLines, const std::vec
 {
     if (oldLines == newLines)
         return {};
-    bool tooFar = false;
-    std::vector<Op> ops = editScript(oldLines, newLines, 5000, tooFar);
-    if (tooFar) {
-        ops.assign(oldLines.size(), Op::Remove);
-        ops.insert(ops.end(), newLines.size(), Op::Add);
-    }
+    std::vector<Op> ops = editScript(oldLines, newLines);
     constexpr int kContext = 3;
     std::string out = "--- " + oldName + "\n+++ " + newName + "\n";
     std::size_t i = 0;

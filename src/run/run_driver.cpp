@@ -95,14 +95,16 @@ RunOutcome RunDriver::start(const RunRequest& request, Progress& progress, Write
         runGeneration(request, progress, outcome);
         if (mode == WriteMode::Write) {
             step("ファイルの書き込み", [&] {
-                for (const OutputFile& file : outcome.outputs.sources) {
-                    writeOutputFile(file);
+                // All or nothing: a file that cannot be written leaves every
+                // output of the earlier run in place, not a mix of both runs.
+                std::vector<PendingFile> files;
+                for (const OutputFile& file : outcome.outputs.sources)
+                    files.push_back({file.path, file.bytes()});
+                if (!outcome.outputs.workbookPath.empty())
+                    files.push_back({outcome.outputs.workbookPath, outcome.outputs.workbookBytes});
+                writeFilesAtomically(files);
+                for (const PendingFile& file : files)
                     outcome.writtenFiles.push_back(file.path);
-                }
-                if (!outcome.outputs.workbookPath.empty()) {
-                    writeFileAtomically(outcome.outputs.workbookPath, outcome.outputs.workbookBytes);
-                    outcome.writtenFiles.push_back(outcome.outputs.workbookPath);
-                }
             });
         }
         outcome.succeeded = true;

@@ -148,9 +148,18 @@ void RebuildWorkStore(const std::string& storePath, bool keepBackup)
         std::remove((fresh + "-journal").c_str());
         throw;
     }
-    if (keepBackup && fileExists(storePath))
+    bool backedUp = keepBackup && fileExists(storePath);
+    if (backedUp)
         renameOrFail(storePath, storePath + ".bak");
-    renameOrFail(fresh, storePath);
+    try {
+        renameOrFail(fresh, storePath);
+    } catch (const Error&) {
+        // The user's store goes back to its place; the new one is not kept.
+        if (backedUp)
+            std::rename((storePath + ".bak").c_str(), storePath.c_str());
+        std::remove(fresh.c_str());
+        throw;
+    }
 }
 
 void ValidateWorkStore(const std::string& storePath)

@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <sys/wait.h>
 
 using namespace schemist;
 using test::runCli;
@@ -95,6 +97,21 @@ TEST_F(Cli, BadNumbersAndOptionsAreUsageErrors)
         auto result = runCli(args, home.path());
         EXPECT_EQ(result.exitCode, 64) << args[1];
         EXPECT_FALSE(result.err.empty());
+    }
+}
+
+TEST_F(Cli, StandardOutputThatCannotBeWrittenIsAFailure)
+{
+    if (!std::filesystem::exists("/dev/full"))
+        GTEST_SKIP() << "/dev/full is missing";
+    for (std::string options : {"--list", "--show-definitions --no-excel", "--definitions-json - --no-excel"}) {
+        std::string command = "HOME='" + home.path() + "' XDG_DOCUMENTS_DIR='" + home.path() + "' '" +
+                              SCHEMIST_CLI_PATH + "' '" + test::dataFile("sample.mdb") + "' --out '" + out.path() +
+                              "' " + options + " >/dev/full 2>" + out.file("err");
+        int status = std::system(command.c_str());
+        ASSERT_TRUE(WIFEXITED(status)) << options;
+        EXPECT_EQ(WEXITSTATUS(status), 2) << options;
+        EXPECT_NE(test::readFile(out.file("err")).find("標準出力に書き込めません"), std::string::npos) << options;
     }
 }
 

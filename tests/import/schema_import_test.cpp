@@ -116,6 +116,28 @@ TEST(SchemaImport, PrimaryKeyOverTwoFieldsMarksBothAndNotUnique)
     }
 }
 
+TEST(SchemaImport, IndexMembersWithPlusOrSemicolonInTheirNamesAreFoundWhole)
+{
+    // Access allows "+" and ";" in field names; the index fields string then
+    // holds them unchanged ("+Price+Tax").
+    SourceTable table;
+    table.name = "Prices";
+    table.fields = {field("Price+Tax", 5, 8), field("Price", 5, 8), field("Tax", 5, 8),
+                    field("Code;Sub", 10, 4), field("Code", 10, 4), field("Sub", 10, 4), field("Old", 8, 8)};
+    table.indexes = {{"PrimaryKey", true, true, false, "+Price+Tax"},
+                     {"CodeSub", false, true, true, "+Code;Sub;-Old"}};
+    auto rows = definitionRowsFrom(SourceSchema{{table}}, {"Prices"}, defaults());
+    ASSERT_EQ(rows.size(), 7u);
+    EXPECT_TRUE(rows[0].Primary);
+    EXPECT_FALSE(rows[1].Primary) << "the pieces of a name are no members";
+    EXPECT_FALSE(rows[2].Primary);
+    EXPECT_TRUE(rows[3].Unique);
+    EXPECT_TRUE(rows[3].Null);
+    EXPECT_FALSE(rows[4].Unique);
+    EXPECT_FALSE(rows[5].Unique);
+    EXPECT_FALSE(rows[6].Unique) << "a descending member after such a name is still not marked";
+}
+
 TEST(SchemaImport, PrefixRuleComparesExactlyThreeCharacters)
 {
     bool cut = false;

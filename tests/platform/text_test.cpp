@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <iconv.h>
+
 using namespace schemist;
 
 TEST(Cp932, CountsDoubleByteAndHalfWidthCharacters)
@@ -29,6 +31,39 @@ TEST(Cp932, RoundTripsJapaneseText)
     Cp932Text text = encodeCp932("ﾌﾟﾛﾊﾟﾃｨ値を保持する");
     EXPECT_FALSE(text.lossy);
     EXPECT_EQ(decodeToUtf8(text.bytes, "CP932"), "ﾌﾟﾛﾊﾟﾃｨ値を保持する");
+}
+
+TEST(Cp932, MixedLinesEncodeAsIconvEncodesThemWhole)
+{
+    // Every ASCII character next to Japanese text, half-width katakana and
+    // symbols: the bytes must be those of one iconv pass over the line.
+    std::string ascii;
+    for (int c = 1; c < 0x80; ++c)
+        ascii.push_back(static_cast<char>(c));
+    for (const std::string& line :
+         {std::string("    strName As String * 50      ' 氏名"), "' ﾌﾟﾛﾊﾟﾃｨ" + ascii + "値～①\\￥", ascii + "社員" + ascii,
+          std::string("受注明細")}) {
+        iconv_t cd = iconv_open("CP932", "UTF-8");
+        ASSERT_NE(cd, reinterpret_cast<iconv_t>(-1));
+        std::string expected(line.size() * 2, '\0');
+        char* in = const_cast<char*>(line.data());
+        std::size_t inLeft = line.size();
+        char* out = expected.data();
+        std::size_t outLeft = expected.size();
+        ASSERT_NE(iconv(cd, &in, &inLeft, &out, &outLeft), static_cast<std::size_t>(-1)) << line;
+        iconv_close(cd);
+        expected.resize(expected.size() - outLeft);
+        Cp932Text text = encodeCp932(line);
+        EXPECT_EQ(text.bytes, expected) << line;
+        EXPECT_FALSE(text.lossy);
+    }
+    Cp932Text text = encodeCp932("社\xF0\x9F\x98\x80員 x\xF0\x9F\x98\x80");
+    EXPECT_EQ(text.bytes, encodeCp932("社").bytes + "?" + encodeCp932("員").bytes + " x?");
+    EXPECT_TRUE(text.lossy);
+    // Runs met before give the same bytes and the same loss as the first time.
+    EXPECT_EQ(encodeCp932("社\xF0\x9F\x98\x80員 x\xF0\x9F\x98\x80").bytes, text.bytes);
+    EXPECT_TRUE(encodeCp932("y社\xF0\x9F\x98\x80員").lossy);
+    EXPECT_FALSE(encodeCp932("x社").lossy);
 }
 
 TEST(Utf8, CharacterOperations)

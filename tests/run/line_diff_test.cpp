@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
+
 using namespace schemist;
 
 namespace {
@@ -41,4 +44,60 @@ TEST(LineDiff, AddedAndRemovedFilesAndSeparateHunks)
     std::string diff = unifiedDiff(a, b, "a", "b");
     EXPECT_NE(diff.find("@@ -1,6 +1,6 @@"), std::string::npos) << diff;
     EXPECT_NE(diff.find("@@ -23,7 +23,7 @@"), std::string::npos) << diff;
+}
+
+namespace {
+
+// Applies a unified diff to the old lines, as patch(1) would.
+std::vector<std::string> applyDiff(const std::vector<std::string>& a, const std::string& diff)
+{
+    std::vector<std::string> out;
+    std::size_t x = 0;
+    std::vector<std::string> dl = splitLines(diff);
+    for (std::size_t i = 2; i < dl.size(); ++i) {
+        const std::string& l = dl[i];
+        if (l.rfind("@@ -", 0) == 0) {
+            std::size_t start = std::stoul(l.substr(4));
+            std::size_t comma = l.find(',', 4), space = l.find(' ', 4);
+            std::size_t count = comma < space ? std::stoul(l.substr(comma + 1)) : 1;
+            std::size_t first = count == 0 ? start : start - 1;
+            while (x < first)
+                out.push_back(a[x++]);
+        } else if (l[0] == ' ') {
+            out.push_back(a[x++]);
+        } else if (l[0] == '-') {
+            ++x;
+        } else if (l[0] == '+') {
+            out.push_back(l.substr(1));
+        }
+    }
+    while (x < a.size())
+        out.push_back(a[x++]);
+    return out;
+}
+
+}  // namespace
+
+TEST(LineDiff, LargeFilesWithManyChangesGiveExactHunksInBoundedTime)
+{
+    // A generated module of 150,000 lines in which a renamed prefix changes
+    // every 25th line: far more edits than a plain search may make, yet the
+    // diff shows just those lines.
+    std::vector<std::string> a, b;
+    for (int i = 0; i < 150000; ++i) {
+        std::string line = "    line " + std::to_string(i) + (i % 3 == 0 ? " ' 社員マスタ" : "");
+        a.push_back(line);
+        b.push_back(i % 25 == 7 ? "    changed " + std::to_string(i) : line);
+    }
+    b.insert(b.begin() + 1000, "    inserted");
+    b.erase(b.begin() + 90000);  // the unchanged line 89999 of a
+    auto started = std::chrono::steady_clock::now();
+    std::string diff = unifiedDiff(a, b, "a/Big.bas", "b/Big.bas");
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(20));
+    std::vector<std::string> dl = splitLines(diff);
+    auto removed = std::count_if(dl.begin() + 2, dl.end(), [](const std::string& l) { return l[0] == '-'; });
+    auto added = std::count_if(dl.begin() + 2, dl.end(), [](const std::string& l) { return l[0] == '+'; });
+    EXPECT_EQ(removed, 6000 + 1);
+    EXPECT_EQ(added, 6000 + 1);
+    EXPECT_EQ(applyDiff(a, diff), b);
 }

@@ -150,6 +150,25 @@ TEST_F(Driver, FailuresNameTheStepWriteNothingAndLeaveTheStoreClean)
     EXPECT_EQ(storeTableCount(), 4);
 }
 
+TEST_F(Driver, AnOutputThatCannotBeWrittenLeavesTheEarlierOutputsInPlace)
+{
+    test::writeFile(dir.file("Sample.bas"), "earlier run");
+    std::filesystem::create_directory(dir.file("Sample.xls"));  // in the workbook's way
+    RunOutcome outcome = driver().start(request(), progress);
+    EXPECT_FALSE(outcome.succeeded);
+    EXPECT_NE(outcome.error.find("Sample.xls"), std::string::npos) << outcome.error;
+    EXPECT_TRUE(outcome.writtenFiles.empty());
+    EXPECT_EQ(test::readFile(dir.file("Sample.bas")), "earlier run") << "not half the new outputs";
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
+        EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos) << entry.path();
+
+    std::filesystem::remove(dir.file("Sample.xls"));
+    outcome = driver().start(request(), progress);
+    ASSERT_TRUE(outcome.succeeded) << outcome.error;
+    EXPECT_EQ(outcome.writtenFiles, (std::vector<std::string>{dir.file("Sample.bas"), dir.file("Sample.xls")}));
+    EXPECT_EQ(test::readFile(dir.file("Sample.xls")), "workbook of sample.mdb");
+}
+
 TEST_F(Driver, SelectedTablesThatAreNotLocalTablesAreRefused)
 {
     RunRequest r = request();

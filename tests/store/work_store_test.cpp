@@ -259,6 +259,17 @@ TEST_F(FreshStore, FailedRebuildLeavesTheStoreAsItWas)
     EXPECT_EQ(db.tableDefCount(), 4);
 }
 
+TEST(WorkStoreFile, RebuildThatCannotPutTheStoreInPlaceLeavesNoNewFileBehind)
+{
+    ScratchDir dir;
+    std::string path = dir.file("SCHM.db");
+    std::filesystem::create_directory(path);  // in the way of the finished store
+    test::writeFile(path + "/keep", "x");
+    EXPECT_THROW(RebuildWorkStore(path, true), Error);
+    EXPECT_FALSE(std::filesystem::exists(path + ".new"));
+    EXPECT_EQ(test::readFile(path + "/keep"), "x");
+}
+
 TEST(WorkStoreFile, ForeignAndDamagedFilesAreRefusedWithTheWayOut)
 {
     ScratchDir dir;
