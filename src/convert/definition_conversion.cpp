@@ -80,26 +80,37 @@ void ConvertDefinitions(dao::Database& db, Warnings& warnings)
     ConvertDefinitions(db, readDefinitionRows(db, kAccessTable), warnings);
 }
 
-std::vector<DefinitionRow> ConvertDefinitions(dao::Database& db, const std::vector<DefinitionRow>& input,
-                                              Warnings& warnings)
+ConvertedRows convertRows(dao::Database& db, const std::vector<DefinitionRow>& input, Warnings& warnings)
 {
-    std::vector<DefinitionRow> inside, vb;
-    inside.reserve(input.size());
-    vb.reserve(input.size());
+    ConvertedRows out;
+    out.inside.reserve(input.size());
+    out.vb.reserve(input.size());
     TypeRows typeRows(db);
     for (const DefinitionRow& row : input) {
         const std::optional<TypeRow>& typeRow = typeRows.find(row.Type);
         if (!typeRow)
             warnings.add("テーブル " + row.TableName + " のフィールド " + row.FieldName + " の型 \"" + row.Type +
                          "\" はデフォルト宣言にないため、\"" + kUndefinedType + "\" として変換しました");
-        inside.push_back(WriteConvertedRow(row, typeRow ? std::optional(typeRow->inside) : std::nullopt));
-        vb.push_back(WriteConvertedRow(row, typeRow ? std::optional(typeRow->vb) : std::nullopt));
+        out.inside.push_back(WriteConvertedRow(row, typeRow ? std::optional(typeRow->inside) : std::nullopt));
+        out.vb.push_back(WriteConvertedRow(row, typeRow ? std::optional(typeRow->vb) : std::nullopt));
     }
+    return out;
+}
+
+void writeConvertedRows(dao::Database& db, const ConvertedRows& rows)
+{
     dao::Transaction tx(db);
-    writeDefinitionRows(db, kInsideTable, inside);
-    writeDefinitionRows(db, kVBTable, vb);
+    writeDefinitionRows(db, kInsideTable, rows.inside);
+    writeDefinitionRows(db, kVBTable, rows.vb);
     tx.commit();
-    return vb;
+}
+
+std::vector<DefinitionRow> ConvertDefinitions(dao::Database& db, const std::vector<DefinitionRow>& input,
+                                              Warnings& warnings)
+{
+    ConvertedRows rows = convertRows(db, input, warnings);
+    writeConvertedRows(db, rows);
+    return std::move(rows.vb);
 }
 
 }  // namespace schemist

@@ -36,6 +36,15 @@ void ConvertDefinitions(dao::Database& db, Warnings& warnings);
 std::vector<DefinitionRow> ConvertDefinitions(dao::Database& db, const std::vector<DefinitionRow>& accessRows,
                                               Warnings& warnings);
 
+// The two halves of that: the converted rows (reading the type table), and
+// writing them to Inside_Table and VB_Table in one transaction.
+struct ConvertedRows {
+    std::vector<DefinitionRow> inside;
+    std::vector<DefinitionRow> vb;
+};
+ConvertedRows convertRows(dao::Database& db, const std::vector<DefinitionRow>& accessRows, Warnings& warnings);
+void writeConvertedRows(dao::Database& db, const ConvertedRows& rows);
+
 inline constexpr const char* kUndefinedType = "未定義";
 
 }  // namespace schemist

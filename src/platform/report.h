@@ -26,7 +26,7 @@ class Progress {
 public:
     using Observer = std::function<void(int)>;
 
-    explicit Progress(Observer observer = {}) : observer_(std::move(observer)) {}
+    explicit Progress(Observer observer = {}, int value = 0) : observer_(std::move(observer)), value_(value) {}
 
     int value() const { return value_; }
     int maximum() const { return 100; }

@@ -11,6 +11,7 @@
 #include "platform/text.h"
 #include "store/work_tables.h"
 
+#include <future>
 #include <unistd.h>
 
 namespace schemist {
@@ -92,21 +93,7 @@ RunOutcome RunDriver::start(const RunRequest& request, Progress& progress, Write
     sourceFileName_ = fileNameOf(request.sourcePath);
 
     try {
-        runGeneration(request, progress, outcome);
-        if (mode == WriteMode::Write) {
-            step("ファイルの書き込み", [&] {
-                // All or nothing: a file that cannot be written leaves every
-                // output of the earlier run in place, not a mix of both runs.
-                std::vector<PendingFile> files;
-                for (const OutputFile& file : outcome.outputs.sources)
-                    files.push_back({file.path, file.bytes()});
-                if (!outcome.outputs.workbookPath.empty())
-                    files.push_back({outcome.outputs.workbookPath, outcome.outputs.workbookBytes});
-                writeFilesAtomically(files);
-                for (const PendingFile& file : files)
-                    outcome.writtenFiles.push_back(file.path);
-            });
-        }
+        runGeneration(request, progress, outcome, mode);
         outcome.succeeded = true;
     } catch (const Error& e) {
         outcome.error = e.what();
@@ -116,7 +103,7 @@ RunOutcome RunDriver::start(const RunRequest& request, Progress& progress, Write
     return outcome;
 }
 
-void RunDriver::runGeneration(const RunRequest& request, Progress& progress, RunOutcome& outcome)
+void RunDriver::runGeneration(const RunRequest& request, Progress& progress, RunOutcome& outcome, WriteMode mode)
 {
     const std::string moduleName = trimBlanks(request.outputName);
     const std::string outputPathStem = joinPath(request.outputFolder, moduleName);
@@ -143,57 +130,124 @@ void RunDriver::runGeneration(const RunRequest& request, Progress& progress, Run
     });
     Warnings warnings;
     try {
-        ImportResult imported = step("スキーマの取り込み", [&] { return ImportSchema(store, schema, request.tables); });
-        const IdentifierSet& ids = imported.ids;
-        outcome.outputs.accessRows = std::move(imported.rows);
-        progress.set(20);
-        if ((request.makeVB || request.makeExcel) && outcome.outputs.accessRows.empty())
-            throw Error("スキーマの取り込みに失敗しました: 処理対象のテーブルにフィールドがありません (" +
-                        request.sourcePath + ")");
-
-        if (request.makeVB) {
-            outcome.outputs.vbRows = step("定義の変換", [&] {
-                return ConvertDefinitions(store, outcome.outputs.accessRows, warnings);
-            });
-            progress.set(30);
-            std::vector<DefinitionTable> vbTables = groupByTable(outcome.outputs.vbRows);
-            TypePrefixes prefixes = LoadTypePrefixes(store);
-            GenerationContext ctx{settings_, ids, prefixes, warnings, {}};
-            if (settings_.ModuleKind != 3) {
-                step("標準モジュールの作成", [&] {
-                    if (generators_.standardModule)
-                        outcome.outputs.sources.push_back(
-                            generators_.standardModule(vbTables, outputPathStem, moduleName, ctx));
-                });
-                progress.set(40);
-            } else {
-                outcome.outputs.classPrefixes = {ids.ClassPrefix, ids.CollectionPrefix};
-                step("クラスモジュールの作成", [&] {
-                    if (generators_.classModules)
-                        outcome.outputs.sources = generators_.classModules(vbTables, request.outputFolder, ctx);
+        // The generators work on rows held in memory, so they run beside the
+        // writing of the work tables: the workbook from the moment the import
+        // rows are known, the source once the conversion is. Their progress
+        // and warnings are passed on in the run's own order.
+        std::future<WorkbookResult> workbook;
+        IdentifierSet ids = step("スキーマの取り込み", [&] {
+            dao::Transaction tx(store);
+            CreateWorkTables(store);
+            IdentifierSet built = BuildIdentifierSet(store);
+            outcome.outputs.accessRows = definitionRowsFrom(schema, request.tables, built);
+            if ((request.makeVB || request.makeExcel) && outcome.outputs.accessRows.empty())
+                throw Error("処理対象のテーブルにフィールドがありません (" + request.sourcePath + ")");
+            if (request.makeExcel && generators_.workbook) {
+                int start = !request.makeVB ? 20 : settings_.ModuleKind != 3 ? 40 : 30;
+                workbook = std::async(std::launch::async, [this, &outcome, start] {
+                    return buildWorkbook(outcome.outputs.accessRows, start);
                 });
             }
-        }
-        if (request.makeExcel) {
-            step("Excel定義書の作成", [&] {
-                if (!generators_.workbook)
-                    return;
-                std::vector<DefinitionTable> accessTables = groupByTable(outcome.outputs.accessRows);
-                outcome.outputs.workbookBytes =
-                    generators_.workbook(accessTables, settings_, sourceFileName_, progress, warnings);
-                outcome.outputs.workbookPath = outputPathStem + ".xls";
+            writeDefinitionRows(store, kAccessTable, outcome.outputs.accessRows);
+            tx.commit();
+            return built;
+        });
+        progress.set(20);
+
+        if (request.makeVB) {
+            ConvertedRows converted = step("定義の変換", [&] { return convertRows(store, outcome.outputs.accessRows, warnings); });
+            outcome.outputs.vbRows = converted.vb;
+            TypePrefixes prefixes = LoadTypePrefixes(store);
+            if (settings_.ModuleKind == 3)
+                outcome.outputs.classPrefixes = {ids.ClassPrefix, ids.CollectionPrefix};
+            std::future<SourceResult> source = std::async(std::launch::async, [&] {
+                return generateSource(outcome.outputs.vbRows, ids, prefixes, request.outputFolder, outputPathStem,
+                                      moduleName);
             });
-            progress.set(80);
+            step("定義の変換", [&] { writeConvertedRows(store, converted); });
+            progress.set(30);
+            SourceResult generated = source.get();
+            outcome.outputs.sources = std::move(generated.files);
+            for (const std::string& warning : generated.warnings.messages())
+                warnings.add(warning);
+            if (settings_.ModuleKind != 3)
+                progress.set(40);
         }
+        if (workbook.valid()) {
+            WorkbookResult built = workbook.get();
+            for (int value : built.progressValues)
+                progress.set(value);
+            for (const std::string& warning : built.warnings.messages())
+                warnings.add(warning);
+            outcome.outputs.workbookBytes = std::move(built.bytes);
+            outcome.outputs.workbookPath = outputPathStem + ".xls";
+        }
+        if (request.makeExcel)
+            progress.set(80);
     } catch (...) {
         outcome.warnings = warnings.messages();
         dropWorkTablesQuietly(store, outcome);
         throw;
     }
     outcome.warnings = warnings.messages();
+
+    // The outputs are written while the work tables are dropped.
+    std::future<void> written;
+    if (mode == WriteMode::Write)
+        written = std::async(std::launch::async, [&] { writeOutputs(outcome); });
     dropWorkTablesQuietly(store, outcome);
+    if (written.valid())
+        written.get();
     if (!outcome.error.empty())
         throw Error(outcome.error);
+}
+
+void RunDriver::writeOutputs(RunOutcome& outcome) const
+{
+    step("ファイルの書き込み", [&] {
+        // All or nothing: a file that cannot be written leaves every output
+        // of the earlier run in place, not a mix of both runs.
+        std::vector<PendingFile> files;
+        for (const OutputFile& file : outcome.outputs.sources)
+            files.push_back({file.path, file.bytes()});
+        if (!outcome.outputs.workbookPath.empty())
+            files.push_back({outcome.outputs.workbookPath, outcome.outputs.workbookBytes});
+        writeFilesAtomically(files);
+        for (const PendingFile& file : files)
+            outcome.writtenFiles.push_back(file.path);
+    });
+}
+
+RunDriver::SourceResult RunDriver::generateSource(const std::vector<DefinitionRow>& vbRows, const IdentifierSet& ids,
+                                                  const TypePrefixes& prefixes, const std::string& outputFolder,
+                                                  const std::string& outputPathStem, const std::string& moduleName) const
+{
+    SourceResult result;
+    std::vector<DefinitionTable> vbTables = groupByTable(vbRows);
+    GenerationContext ctx{settings_, ids, prefixes, result.warnings, {}};
+    if (settings_.ModuleKind != 3) {
+        step("標準モジュールの作成", [&] {
+            if (generators_.standardModule)
+                result.files.push_back(generators_.standardModule(vbTables, outputPathStem, moduleName, ctx));
+        });
+    } else {
+        step("クラスモジュールの作成", [&] {
+            if (generators_.classModules)
+                result.files = generators_.classModules(vbTables, outputFolder, ctx);
+        });
+    }
+    return result;
+}
+
+RunDriver::WorkbookResult RunDriver::buildWorkbook(const std::vector<DefinitionRow>& accessRows, int start) const
+{
+    WorkbookResult result;
+    Progress recorder([&result](int value) { result.progressValues.push_back(value); }, start);
+    step("Excel定義書の作成", [&] {
+        std::vector<DefinitionTable> accessTables = groupByTable(accessRows);
+        result.bytes = generators_.workbook(accessTables, settings_, sourceFileName_, recorder, result.warnings);
+    });
+    return result;
 }
 
 }  // namespace schemist

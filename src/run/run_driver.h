@@ -94,7 +94,22 @@ public:
     std::string jet3Charset = "CP932";
 
 private:
-    void runGeneration(const RunRequest& request, Progress& progress, RunOutcome& outcome);
+    struct SourceResult {
+        std::vector<OutputFile> files;
+        Warnings warnings;
+    };
+    struct WorkbookResult {
+        std::string bytes;
+        std::vector<int> progressValues;
+        Warnings warnings;
+    };
+
+    void runGeneration(const RunRequest& request, Progress& progress, RunOutcome& outcome, WriteMode mode);
+    void writeOutputs(RunOutcome& outcome) const;
+    SourceResult generateSource(const std::vector<DefinitionRow>& vbRows, const IdentifierSet& ids,
+                                const TypePrefixes& prefixes, const std::string& outputFolder,
+                                const std::string& outputPathStem, const std::string& moduleName) const;
+    WorkbookResult buildWorkbook(const std::vector<DefinitionRow>& accessRows, int start) const;
 
     RunSettings& settings_;
     SchemaReader reader_;
