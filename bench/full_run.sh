@@ -15,9 +15,12 @@ cli=build/src/schemist-cli
 [ -x "$cli" ] || { echo "build first: scripts/build.sh" >&2; exit 1; }
 
 work=$(mktemp -d)
+# OUT_DIR puts the outputs elsewhere (for example on a tmpfs, to separate the
+# program's own time from the file system's cost of creating files).
+out=${OUT_DIR:-$work/out}
 trap 'rm -rf "$work"' EXIT
 export HOME="$work/home" XDG_DOCUMENTS_DIR="$work/home"
-mkdir -p "$HOME" "$work/out"
+mkdir -p "$HOME" "$out"
 "$cli" --init 2>/dev/null
 
 median() { sort -n | awk '{a[NR]=$1} END {print (NR%2) ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2}'; }
@@ -28,7 +31,7 @@ timeit() {  # prints elapsed seconds and peak KiB of one command
 
 : >"$work/ours"; : >"$work/base"
 for _ in $(seq "$runs"); do
-  timeit "$cli" "$big" --out "$work/out" --name Big "$@" >>"$work/ours"
+  timeit "$cli" "$big" --out "$out" --name Big "$@" >>"$work/ours"
   timeit mdb-schema --indexes --comments --default-values "$big" postgres >>"$work/base"
 done
 ours=$(cut -d' ' -f1 "$work/ours" | median)
@@ -37,4 +40,4 @@ peak=$(cut -d' ' -f2 "$work/ours" | sort -n | tail -1)
 echo "schemist-cli $* : median ${ours}s over $runs runs, peak $((peak / 1024)) MiB"
 echo "mdb-schema     : median ${base}s"
 awk -v a="$ours" -v b="$base" 'BEGIN {printf "ratio          : %.2f\n", a / b}'
-ls -l "$work/out" | awk 'NR>1 {n++; s+=$5} END {printf "outputs        : %d files, %d bytes\n", n, s}'
+ls -l "$out" | awk 'NR>1 {n++; s+=$5} END {printf "outputs        : %d files, %d bytes\n", n, s}'
