@@ -14,7 +14,7 @@ cli=build/src/schemist-cli
 [ -f "$big" ] || { echo "benchmark database not found: $big" >&2; exit 1; }
 [ -x "$cli" ] || { echo "build first: scripts/build.sh" >&2; exit 1; }
 
-work=$(mktemp -d)
+work=$(mktemp -d -p "${TMPDIR_BENCH:-$PWD/build}")
 # OUT_DIR puts the outputs elsewhere (for example on a tmpfs, to separate the
 # program's own time from the file system's cost of creating files).
 out=${OUT_DIR:-$work/out}

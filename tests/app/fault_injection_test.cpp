@@ -4,7 +4,9 @@
 // message, the conversion tables unchanged, no half-written output, and the
 // next run working.
 #include "platform/dao.h"
+#include "platform/error.h"
 #include "store/default_rows.h"
+#include "store/table_editing.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
@@ -107,6 +109,29 @@ TEST_F(Faults, DiskFullUnderTheStore)
     result = run(out);
     EXPECT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(conversionTables(store), tables) << "no work tables left behind";
+}
+
+TEST_F(Faults, DiskFullDuringAnEditorSave)
+{
+    SmallFileSystem disk(home, "400k");
+    if (!disk.mounted())
+        GTEST_SKIP() << "mounting a small file system needs root";
+    ASSERT_EQ(runCli({"--init"}, home).exitCode, 0);
+    std::string tables = conversionTables(store);
+    // A save that needs far more room than is left: many long names.
+    std::vector<NameCells> rows = LoadNameTable(store, kDefaultTopNameTable);
+    for (int i = 0; i < 3000; ++i)
+        rows.push_back({"追加キー" + std::to_string(i) + std::string(200, 'k'), std::string(200, 'n')});
+    disk.fill(8 * 1024);
+    try {
+        SaveNameTable(store, kDefaultTopNameTable, rows);
+        ADD_FAILURE() << "the save fitted on a full disk";
+    } catch (const Error& e) {
+        EXPECT_NE(std::string(e.what()).find("ディスクの空きが足りない"), std::string::npos) << e.what();
+    }
+    disk.release();
+    EXPECT_EQ(conversionTables(store), tables) << "the table keeps its earlier rows";
+    EXPECT_EQ(run(out).exitCode, 0);
 }
 
 TEST_F(Faults, DiskFullUnderTheOutputs)
