@@ -597,7 +597,9 @@ Recordset Database::openForAppend(std::string_view table)
     auto def = findTableDef(table);
     if (!def)
         throw Error("作業用データベースにテーブルがありません: " + std::string(table));
-    return Recordset(*this, *def, " WHERE 0", {});
+    Recordset rs(*this, *def, " WHERE 0", {});
+    rs.appendOnly_ = true;
+    return rs;
 }
 
 void Database::deleteAllRows(std::string_view table)
@@ -830,9 +832,12 @@ void Recordset::update()
                             sqlite3_errmsg(db));
             failSql(db, db_->path_, "テーブル " + def_.name + " に行を追加できません");
         }
-        rowids_.push_back(sqlite3_last_insert_rowid(db));
-        // addNew() starts the next row from a fresh buffer.
-        rows_.push_back(std::move(buffer_));
+        // addNew() starts the next row from a fresh buffer. A recordset
+        // opened only for adding keeps no copy of what it added.
+        if (!appendOnly_) {
+            rowids_.push_back(sqlite3_last_insert_rowid(db));
+            rows_.push_back(std::move(buffer_));
+        }
     } else {
         std::string sets;
         for (std::size_t i = 0; i < columns_.size(); ++i)

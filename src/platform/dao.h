@@ -181,6 +181,7 @@ private:
     enum class EditMode { None, Add, Edit } mode_ = EditMode::None;
     std::vector<Value> buffer_;
     std::shared_ptr<sqlite3_stmt> insert_;
+    bool appendOnly_ = false;
 };
 
 // The text of an identifier quoted for SQL ("a""b").

@@ -236,6 +236,8 @@ RunDriver::SourceResult RunDriver::generateSource(const std::vector<DefinitionRo
                 result.files = generators_.classModules(vbTables, outputFolder, ctx);
         });
     }
+    for (OutputFile& file : result.files)
+        file.encode();
     return result;
 }
 

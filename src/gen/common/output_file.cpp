@@ -8,6 +8,8 @@ namespace schemist {
 
 std::string OutputFile::bytes() const
 {
+    if (encoded)
+        return *encoded;
     // One conversion for the whole file: CR LF are ASCII and pass through
     // unchanged, and converting line by line costs more than the text itself.
     std::size_t size = 0;

@@ -2,6 +2,7 @@
 // after every line, atomically.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,11 @@ struct OutputFile {
 
     // The bytes as written: each line encoded as CP932 and followed by CR LF.
     std::string bytes() const;
+
+    // Encodes the lines now and keeps the bytes, so that bytes() later costs
+    // nothing (the run encodes on the generator's thread).
+    void encode() { encoded = bytes(); }
+    std::optional<std::string> encoded;
 };
 
 // Writes the file beside its destination and moves it into place when
