@@ -358,7 +358,7 @@ sqlite3* openConnection(const std::string& path, int flags)
 void lockExclusively(sqlite3* db, const std::string& path)
 {
     sqlite3_busy_timeout(db, 0);
-    if (sqlite3_exec(db, "PRAGMA locking_mode=EXCLUSIVE; PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL; BEGIN EXCLUSIVE; COMMIT;", nullptr, nullptr, nullptr) != SQLITE_OK)
+    if (sqlite3_exec(db, "PRAGMA locking_mode=EXCLUSIVE; PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL; PRAGMA secure_delete=OFF; PRAGMA wal_autocheckpoint=10000; BEGIN EXCLUSIVE; COMMIT;", nullptr, nullptr, nullptr) != SQLITE_OK)
         failSql(db, path, "作業用データベースを開けません");
 }
 
