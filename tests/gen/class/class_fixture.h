@@ -45,18 +45,18 @@ public:
         row_.TableComment = std::move(comment);
     }
 
-    TableBuilder& field(std::string name, std::string type, FieldSpec spec = FieldSpec())
+    TableBuilder& field(std::string name, std::string type, FieldSpec options = FieldSpec())
     {
         DefinitionRow row = row_;
         row.FieldNo = static_cast<int>(table_.rows.size()) + 1;
         row.FieldName = std::move(name);
         row.Type = std::move(type);
-        row.Primary = spec.key;
-        row.FieldNameChange = spec.renamed;
-        row.LengthFlag = spec.length != 0;
-        row.LengthInteger = spec.length;
-        row.Comment = spec.comment;
-        row.AllowZeroLength = spec.allowZeroLength;
+        row.Primary = options.key;
+        row.FieldNameChange = options.renamed;
+        row.LengthFlag = options.length != 0;
+        row.LengthInteger = options.length;
+        row.Comment = options.comment;
+        row.AllowZeroLength = options.allowZeroLength;
         table_.rows.push_back(std::move(row));
         return *this;
     }
