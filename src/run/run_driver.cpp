@@ -224,7 +224,7 @@ RunDriver::SourceResult RunDriver::generateSource(const std::vector<DefinitionRo
 {
     SourceResult result;
     std::vector<DefinitionTable> vbTables = groupByTable(vbRows);
-    GenerationContext ctx{settings_, ids, prefixes, result.warnings, {}};
+    GenerationContext ctx{settings_, ids, prefixes, result.warnings, {}, {}};
     if (settings_.ModuleKind != 3) {
         step("標準モジュールの作成", [&] {
             if (generators_.standardModule)

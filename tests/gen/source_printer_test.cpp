@@ -89,3 +89,20 @@ TEST(NullCheckFunctions, WrittenOnlyForFunctionStyleWithDefaultNames)
     WriteNullCheckFunctions(none, ids);
     EXPECT_TRUE(none.lines().empty());
 }
+
+TEST(VbText, NamesThatMeetAfterRewritingAreWarnedOnce)
+{
+    RunSettings settings = RunSettings::startValues();
+    IdentifierSet ids = identifiersFromRows(defaultTopNames(), defaultEndNames(), defaultFullNames());
+    TypePrefixes prefixes = typePrefixesFromRows(defaultTopNames());
+    Warnings warnings;
+    GenerationContext ctx{settings, ids, prefixes, warnings, {}, {}};
+    ctx.claimName("Orders", "strOrder_ID", "Order ID");
+    ctx.claimName("Orders", "strOrder_ID", "Order ID");  // the same field again: no warning
+    ctx.claimName("Others", "strOrder_ID", "Order_ID");  // another table: no conflict
+    EXPECT_TRUE(warnings.empty());
+    ctx.claimName("Orders", "STRorder_id", "Order_ID");  // names compare without letter case
+    ctx.claimName("Orders", "strOrder_ID", "Order_ID");
+    ASSERT_EQ(warnings.messages().size(), 1u);
+    EXPECT_NE(warnings.messages()[0].find("Order ID と Order_ID"), std::string::npos) << warnings.messages()[0];
+}

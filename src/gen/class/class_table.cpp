@@ -58,6 +58,8 @@ ClassField describeField(const DefinitionRow& row, const std::string& recordsetP
     f.row = &row;
     f.member = "mvar" + identifier;
     f.property = ctx.typePrefix(row.Type) + identifier;
+    ctx.claimName(table, f.member, row.FieldName);
+    ctx.claimName(table + "\x1Fproperty", f.property, row.FieldName);
     warnPropertyName(row, f.property, ctx);
     f.declaredAs = row.Type;
     if (row.LengthFlag)

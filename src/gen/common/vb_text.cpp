@@ -121,6 +121,20 @@ std::string GenerationContext::identifierPart(std::string_view table, std::strin
     return fixed;
 }
 
+void GenerationContext::claimName(std::string_view scope, std::string_view name, std::string_view owner)
+{
+    std::string key = std::string(scope) + "\x1F" + toLowerAscii(name);
+    auto [it, fresh] = claimed.emplace(key, std::string(owner));
+    if (fresh || it->second == owner || !firstTime("same:" + key))
+        return;
+    if (scope.empty())
+        warnings.add("テーブル " + it->second + " と " + std::string(owner) + " は同じ名前 " + std::string(name) +
+                     " で出力されるため、生成したソースはコンパイルできません");
+    else
+        warnings.add("テーブル " + std::string(scope) + " のフィールド " + it->second + " と " + std::string(owner) +
+                     " は同じ名前 " + std::string(name) + " で出力されるため、生成したソースはコンパイルできません");
+}
+
 void GenerationContext::checkEncodable(std::string_view text, std::string_view table, std::string_view field)
 {
     if (fitsCp932(text))

@@ -6,6 +6,7 @@
 #include "platform/report.h"
 #include "run/run_settings.h"
 
+#include <map>
 #include <set>
 #include <string>
 #include <string_view>
@@ -40,6 +41,8 @@ struct GenerationContext {
     Warnings& warnings;
     // Tables and fields already warned about, so each gets one warning.
     std::set<std::string> warned;
+    // Names written so far, by scope and lower-cased name, with their owner.
+    std::map<std::string, std::string> claimed;
 
     // The table or field name as an identifier part; warns once when it had
     // to be changed. `field` is empty for a table name.
@@ -52,6 +55,13 @@ struct GenerationContext {
     // Warns once per field about a key field whose type leaves the generated
     // key condition without a value part.
     void warnKeyType(std::string_view table, std::string_view field, std::string_view type);
+
+    // Records that `owner` (a table or field of the database) is written as
+    // `name` within `scope` (a table, or "" for names of the whole module);
+    // warns once when another owner already took the same name there, since
+    // Visual Basic names compare without letter case and the source would not
+    // compile.
+    void claimName(std::string_view scope, std::string_view name, std::string_view owner);
 
     // The prefix of a VB type name (the type prefix).
     std::string typePrefix(std::string_view type) const { return typePrefixes.prefixFor(type); }

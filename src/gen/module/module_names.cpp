@@ -32,6 +32,7 @@ ModuleField fieldFrom(const DefinitionRow& row, const std::string& tableName, Ge
     ctx.checkEncodable(realName + field.comment, tableName, realName);
 
     field.memberName = ctx.typePrefix(row.Type) + ctx.identifierPart(tableName, row.FieldName);
+    ctx.claimName(tableName, field.memberName, realName);
     field.fieldReference = realName;
     field.fieldLiteral = vbStringContent(realName);
     field.keyName = isPlainIdentifier(realName) ? field.fieldLiteral : "[" + field.fieldLiteral + "]";
@@ -54,6 +55,7 @@ ModuleTable tableFrom(const DefinitionTable& table, GenerationContext& ctx)
     const IdentifierSet& ids = ctx.ids;
     const std::string realName = databaseName(ids.TablePrefix, table.tableName(), table.tableNameChange());
     const std::string identifier = ctx.identifierPart(table.tableName(), "");
+    ctx.claimName("", identifier, realName);
 
     ModuleTable out;
     out.comment = commentText(table.tableComment());

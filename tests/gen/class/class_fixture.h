@@ -103,7 +103,7 @@ struct ClassFixture {
     IdentifierSet ids = identifiersFromRows(defaultTopNames(), defaultEndNames(), defaultFullNames());
     TypePrefixes prefixes = typePrefixesFromRows(defaultTopNames());
     Warnings warnings;
-    GenerationContext ctx{settings, ids, prefixes, warnings, {}};
+    GenerationContext ctx{settings, ids, prefixes, warnings, {}, {}};
 
     static RunSettings classSettings()
     {

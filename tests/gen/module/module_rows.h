@@ -115,7 +115,7 @@ struct ModuleWorld {
     IdentifierSet ids = identifiersFromRows(defaultTopNames(), defaultEndNames(), defaultFullNames());
     TypePrefixes prefixes = typePrefixesFromRows(defaultTopNames());
     Warnings warnings;
-    GenerationContext context() { return GenerationContext{settings, ids, prefixes, warnings, {}}; }
+    GenerationContext context() { return GenerationContext{settings, ids, prefixes, warnings, {}, {}}; }
 };
 
 }  // namespace schemist::test
