@@ -75,10 +75,6 @@ DefinitionRow WriteConvertedRow(const DefinitionRow& input, const std::optional<
     return out;
 }
 
-void ConvertDefinitions(dao::Database& db, Warnings& warnings)
-{
-    ConvertDefinitions(db, readDefinitionRows(db, kAccessTable), warnings);
-}
 
 ConvertedRows convertRows(dao::Database& db, const std::vector<DefinitionRow>& input, Warnings& warnings)
 {
@@ -105,12 +101,9 @@ void writeConvertedRows(dao::Database& db, const ConvertedRows& rows)
     tx.commit();
 }
 
-std::vector<DefinitionRow> ConvertDefinitions(dao::Database& db, const std::vector<DefinitionRow>& input,
-                                              Warnings& warnings)
+void ConvertDefinitions(dao::Database& db, Warnings& warnings)
 {
-    ConvertedRows rows = convertRows(db, input, warnings);
-    writeConvertedRows(db, rows);
-    return std::move(rows.vb);
+    writeConvertedRows(db, convertRows(db, readDefinitionRows(db, kAccessTable), warnings));
 }
 
 }  // namespace schemist

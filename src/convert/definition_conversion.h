@@ -31,12 +31,8 @@ DefinitionRow WriteConvertedRow(const DefinitionRow& input, const std::optional<
 // and type.
 void ConvertDefinitions(dao::Database& db, Warnings& warnings);
 
-// The same for rows the caller already holds (those of Access_Table);
-// returns the rows written to VB_Table.
-std::vector<DefinitionRow> ConvertDefinitions(dao::Database& db, const std::vector<DefinitionRow>& accessRows,
-                                              Warnings& warnings);
-
-// The two halves of that: the converted rows (reading the type table), and
+// The two halves of that, for a caller that already holds the rows of
+// Access_Table: the converted rows (reading the type table), and
 // writing them to Inside_Table and VB_Table in one transaction.
 struct ConvertedRows {
     std::vector<DefinitionRow> inside;

@@ -175,16 +175,19 @@ std::vector<DefinitionRow> definitionRowsFrom(const SourceSchema& schema, const 
     return rows;
 }
 
-ImportResult ImportSchema(dao::Database& store, const SourceSchema& schema, const std::vector<std::string>& selected)
+IdentifierSet ImportSchema(dao::Database& store, const SourceSchema& schema, const std::vector<std::string>& selected,
+                           std::vector<DefinitionRow>& rows,
+                           const std::function<void(const std::vector<DefinitionRow>&)>& rowsReady)
 {
     dao::Transaction tx(store);
     CreateWorkTables(store);
-    ImportResult result;
-    result.ids = BuildIdentifierSet(store);
-    result.rows = definitionRowsFrom(schema, selected, result.ids);
-    writeDefinitionRows(store, kAccessTable, result.rows);
+    IdentifierSet ids = BuildIdentifierSet(store);
+    rows = definitionRowsFrom(schema, selected, ids);
+    if (rowsReady)
+        rowsReady(rows);
+    writeDefinitionRows(store, kAccessTable, rows);
     tx.commit();
-    return result;
+    return ids;
 }
 
 std::vector<std::string> missingTables(const SourceSchema& schema, const std::vector<std::string>& selected)

@@ -136,21 +136,16 @@ void RunDriver::runGeneration(const RunRequest& request, Progress& progress, Run
         // and warnings are passed on in the run's own order.
         std::future<WorkbookResult> workbook;
         IdentifierSet ids = step("スキーマの取り込み", [&] {
-            dao::Transaction tx(store);
-            CreateWorkTables(store);
-            IdentifierSet built = BuildIdentifierSet(store);
-            outcome.outputs.accessRows = definitionRowsFrom(schema, request.tables, built);
-            if ((request.makeVB || request.makeExcel) && outcome.outputs.accessRows.empty())
-                throw Error("処理対象のテーブルにフィールドがありません (" + request.sourcePath + ")");
-            if (request.makeExcel && generators_.workbook) {
-                int start = !request.makeVB ? 20 : settings_.ModuleKind != 3 ? 40 : 30;
-                workbook = std::async(std::launch::async, [this, &outcome, start] {
-                    return buildWorkbook(outcome.outputs.accessRows, start);
-                });
-            }
-            writeDefinitionRows(store, kAccessTable, outcome.outputs.accessRows);
-            tx.commit();
-            return built;
+            return ImportSchema(store, schema, request.tables, outcome.outputs.accessRows,
+                                [&](const std::vector<DefinitionRow>& rows) {
+                if ((request.makeVB || request.makeExcel) && rows.empty())
+                    throw Error("処理対象のテーブルにフィールドがありません (" + request.sourcePath + ")");
+                if (request.makeExcel && generators_.workbook) {
+                    int start = !request.makeVB ? 20 : settings_.ModuleKind != 3 ? 40 : 30;
+                    workbook = std::async(std::launch::async,
+                                          [this, &rows, start] { return buildWorkbook(rows, start); });
+                }
+            });
         });
         progress.set(20);
 

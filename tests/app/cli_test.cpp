@@ -1,7 +1,5 @@
 // schemist-cli as a user or a build script meets it: exit statuses, messages
 // on standard error, and a work store left intact by every failure.
-#include "platform/dao.h"
-#include "store/default_rows.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
@@ -22,17 +20,7 @@ struct Cli : ::testing::Test {
 
     void SetUp() override { ASSERT_EQ(runCli({"--init"}, home.path()).exitCode, 0); }
 
-    // The conversion tables as rows of text, to compare before and after.
-    std::string conversionTables()
-    {
-        dao::Database db = dao::Database::open(store, dao::OpenMode::Exclusive);
-        std::string all = std::to_string(db.tableDefCount()) + "\n";
-        for (const char* t : {kDefaultTypeTable, kDefaultTopNameTable, kDefaultEndNameTable, kDefaultFullNameTable})
-            for (dao::Recordset rs = db.openRecordset(t); !rs.eof(); rs.moveNext())
-                for (const std::string& f : rs.fieldNames())
-                    all += rs.field(f).toText() + "|";
-        return all;
-    }
+    std::string conversionTables() { return test::conversionTablesText(store); }
 };
 
 }  // namespace

@@ -52,17 +52,6 @@ private:
     bool mounted_ = false;
 };
 
-std::string conversionTables(const std::string& store)
-{
-    dao::Database db = dao::Database::open(store, dao::OpenMode::Exclusive);
-    std::string all = std::to_string(db.tableDefCount()) + "\n";
-    for (const char* t : {kDefaultTypeTable, kDefaultTopNameTable, kDefaultEndNameTable, kDefaultFullNameTable})
-        for (dao::Recordset rs = db.openRecordset(t); !rs.eof(); rs.moveNext())
-            for (const std::string& f : rs.fieldNames())
-                all += rs.field(f).toText() + "|";
-    return all;
-}
-
 std::vector<std::string> filesIn(const std::string& dir)
 {
     std::vector<std::string> names;
@@ -98,17 +87,17 @@ TEST_F(Faults, DiskFullUnderTheStore)
     if (!disk.mounted())
         GTEST_SKIP() << "mounting a small file system needs root";
     ASSERT_EQ(runCli({"--init"}, home).exitCode, 0);
-    std::string tables = conversionTables(store);
+    std::string tables = test::conversionTablesText(store);
     disk.fill(8 * 1024);
     auto result = run(out);
     EXPECT_EQ(result.exitCode, 2) << result.err;
     EXPECT_NE(result.err.find("ディスクの空きが足りない"), std::string::npos) << result.err;
     EXPECT_TRUE(filesIn(out).empty());
     disk.release();
-    EXPECT_EQ(conversionTables(store), tables);
+    EXPECT_EQ(test::conversionTablesText(store), tables);
     result = run(out);
     EXPECT_EQ(result.exitCode, 0) << result.err;
-    EXPECT_EQ(conversionTables(store), tables) << "no work tables left behind";
+    EXPECT_EQ(test::conversionTablesText(store), tables) << "no work tables left behind";
 }
 
 TEST_F(Faults, DiskFullDuringAnEditorSave)
@@ -117,7 +106,7 @@ TEST_F(Faults, DiskFullDuringAnEditorSave)
     if (!disk.mounted())
         GTEST_SKIP() << "mounting a small file system needs root";
     ASSERT_EQ(runCli({"--init"}, home).exitCode, 0);
-    std::string tables = conversionTables(store);
+    std::string tables = test::conversionTablesText(store);
     // A save that needs far more room than is left: many long names.
     std::vector<NameCells> rows = LoadNameTable(store, kDefaultTopNameTable);
     for (int i = 0; i < 3000; ++i)
@@ -130,7 +119,7 @@ TEST_F(Faults, DiskFullDuringAnEditorSave)
         EXPECT_NE(std::string(e.what()).find("ディスクの空きが足りない"), std::string::npos) << e.what();
     }
     disk.release();
-    EXPECT_EQ(conversionTables(store), tables) << "the table keeps its earlier rows";
+    EXPECT_EQ(test::conversionTablesText(store), tables) << "the table keeps its earlier rows";
     EXPECT_EQ(run(out).exitCode, 0);
 }
 
