@@ -18,6 +18,7 @@ using Clock = std::chrono::steady_clock;
 
 constexpr int kWorkThrew = 70;
 constexpr int kWriteFailed = 71;
+constexpr int kExecFailed = 127;
 
 bool writeAll(int fd, const std::string& bytes)
 {
@@ -152,7 +153,11 @@ struct Pipe {
 
 }  // namespace
 
-std::string runInChild(const std::function<std::string()>& work, const ChildLimits& limits)
+namespace {
+
+// Forks; the child runs `childBody` with the pipe's write end (it never
+// returns); the parent reads the pipe with the limits and reaps the child.
+std::string runChildProcess(const std::function<void(int writeEnd)>& childBody, const ChildLimits& limits)
 {
     Clock::time_point deadline = Clock::now() + limits.timeout;
     Pipe pipe;
@@ -167,7 +172,8 @@ std::string runInChild(const std::function<std::string()>& work, const ChildLimi
         throw ChildFailure{ChildFailure::CouldNotStart, errno};
     if (pid == 0) {
         ::close(pipe.readEnd);
-        runChild(pipe.writeEnd, work, limits);
+        childBody(pipe.writeEnd);
+        ::_exit(kWorkThrew);
     }
     ::close(pipe.writeEnd);
     pipe.writeEnd = -1;
@@ -179,6 +185,33 @@ std::string runInChild(const std::function<std::string()>& work, const ChildLimi
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
         throw ChildFailure{ChildFailure::ExitedNonZero, WIFEXITED(status) ? WEXITSTATUS(status) : -1};
     return bytes;
+}
+
+}  // namespace
+
+std::string runInChild(const std::function<std::string()>& work, const ChildLimits& limits)
+{
+    return runChildProcess([&](int writeEnd) { runChild(writeEnd, work, limits); }, limits);
+}
+
+std::string runProgramInChild(const std::vector<std::string>& argv, const ChildLimits& limits)
+{
+    // Everything the child needs is made before the fork: between fork and
+    // exec only async-signal-safe calls are made.
+    std::vector<std::string> copies = argv;
+    std::vector<char*> args;
+    for (std::string& arg : copies)
+        args.push_back(arg.data());
+    args.push_back(nullptr);
+    return runChildProcess(
+        [&](int writeEnd) {
+            silenceStandardStreams();
+            ::dup2(writeEnd, STDOUT_FILENO);
+            limitResources(limits);
+            ::execv(args[0], args.data());
+            ::_exit(kExecFailed);
+        },
+        limits);
 }
 
 }  // namespace schemist::mdb

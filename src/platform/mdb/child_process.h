@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #if defined(__SANITIZE_ADDRESS__)
 #define SCHEMIST_ADDRESS_SANITIZER 1
@@ -42,5 +43,9 @@ struct ChildFailure {
 // otherwise throws ChildFailure; a child past the time limit or the output
 // limit is killed. The child is always reaped.
 std::string runInChild(const std::function<std::string()>& work, const ChildLimits& limits);
+
+// The same for another program: it is started in the child with its standard
+// output on the pipe; what it writes there is returned.
+std::string runProgramInChild(const std::vector<std::string>& argv, const ChildLimits& limits);
 
 }  // namespace schemist::mdb

@@ -6,6 +6,11 @@
 #include "platform/mdb/child_process.h"
 #include "platform/mdb/read_failure.h"
 #include "platform/mdb/schema_wire.h"
+#include "platform/paths.h"
+
+#include <climits>
+#include <cstdlib>
+#include <unistd.h>
 
 namespace schemist {
 namespace {
@@ -14,13 +19,24 @@ constexpr char kSchemaFollows = 'S';
 constexpr char kErrorFollows = 'E';
 constexpr std::size_t kLongestMessage = 64 * 1024;
 
-std::string readInChild(const std::string& path, const SourceReadOptions& options)
+// The reading program: $SCHEMIST_READER, else schemist-read beside the
+// running program, else the one of the build tree; "" when there is none.
+std::string readerProgram()
 {
-    try {
-        return kSchemaFollows + mdb::encodeSchema(readSourceSchema(path, options));
-    } catch (const Error& error) {
-        return kErrorFollows + std::string(error.what());
+    if (const char* configured = std::getenv("SCHEMIST_READER"); configured && *configured)
+        return configured;
+    char self[PATH_MAX];
+    ssize_t n = ::readlink("/proc/self/exe", self, sizeof self - 1);
+    if (n > 0) {
+        std::string beside = folderOf(std::string(self, static_cast<std::size_t>(n))) + "/schemist-read";
+        if (::access(beside.c_str(), X_OK) == 0)
+            return beside;
     }
+#ifdef SCHEMIST_READER_BUILD_PATH
+    if (::access(SCHEMIST_READER_BUILD_PATH, X_OK) == 0)
+        return SCHEMIST_READER_BUILD_PATH;
+#endif
+    return {};
 }
 
 Error failureOf(const std::string& path, const mdb::ChildFailure& failure, std::chrono::milliseconds timeout)
@@ -52,6 +68,34 @@ Error errorFromChild(const std::string& path, std::string_view message)
 
 }  // namespace
 
+std::string readSourceSchemaForParent(const std::string& path, const SourceReadOptions& options)
+{
+    try {
+        return kSchemaFollows + mdb::encodeSchema(readSourceSchema(path, options));
+    } catch (const Error& error) {
+        return kErrorFollows + std::string(error.what());
+    }
+}
+
+std::vector<std::string> readerArguments(const std::string& path, const SourceReadOptions& options)
+{
+    std::vector<std::string> args = {path, options.jet3Charset, options.readDefinitions ? "1" : "0"};
+    args.insert(args.end(), options.onlyTables.begin(), options.onlyTables.end());
+    return args;
+}
+
+SourceReadOptions readerOptionsFrom(const std::vector<std::string>& arguments, std::string& path)
+{
+    SourceReadOptions options;
+    if (arguments.size() < 3)
+        throw Error("schemist-read: 引数が足りません");
+    path = arguments[0];
+    options.jet3Charset = arguments[1];
+    options.readDefinitions = arguments[2] == "1";
+    options.onlyTables.assign(arguments.begin() + 3, arguments.end());
+    return options;
+}
+
 SourceSchema readSourceSchemaIsolated(const std::string& path, const SourceReadOptions& options,
                                       std::chrono::milliseconds timeout)
 {
@@ -59,7 +103,15 @@ SourceSchema readSourceSchemaIsolated(const std::string& path, const SourceReadO
     limits.timeout = timeout;
     std::string bytes;
     try {
-        bytes = mdb::runInChild([&] { return readInChild(path, options); }, limits);
+        std::string program = readerProgram();
+        if (program.empty()) {
+            bytes = mdb::runInChild([&] { return readSourceSchemaForParent(path, options); }, limits);
+        } else {
+            std::vector<std::string> argv = {program};
+            for (std::string& arg : readerArguments(path, options))
+                argv.push_back(std::move(arg));
+            bytes = mdb::runProgramInChild(argv, limits);
+        }
     } catch (const mdb::ChildFailure& failure) {
         throw failureOf(path, failure, timeout);
     }

@@ -61,9 +61,21 @@ struct SourceReadOptions {
 // Throws Error "データベースを読み込めません: <file>: <reason>".
 SourceSchema readSourceSchema(const std::string& path, const SourceReadOptions& options);
 
+// The reading program's half of an isolated read: the schema, or the Error it
+// met, as the bytes readSourceSchemaIsolated expects from its child.
+std::string readSourceSchemaForParent(const std::string& path, const SourceReadOptions& options);
+
+// Its command line (after the program name): path, charset, "1" or "0" for
+// readDefinitions, then the tables of onlyTables.
+std::vector<std::string> readerArguments(const std::string& path, const SourceReadOptions& options);
+SourceReadOptions readerOptionsFrom(const std::vector<std::string>& arguments, std::string& path);
+
 // Reads in a child process, so that a file that would crash libmdb, make it
 // loop or exhaust memory ends in the same Error instead of taking the caller
-// down. The child is killed when it runs past `timeout`.
+// down. The child is killed when it runs past `timeout`. The child starts the
+// program schemist-read (from $SCHEMIST_READER, beside this program, or in
+// the build tree), so that nothing of the caller's threads and locks goes
+// with it; only where that program is missing does it read in a plain fork.
 SourceSchema readSourceSchemaIsolated(const std::string& path, const SourceReadOptions& options,
                                       std::chrono::milliseconds timeout = std::chrono::seconds(60));
 

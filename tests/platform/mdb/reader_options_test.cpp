@@ -133,3 +133,18 @@ TEST(CatalogRules, OrderComparesAsciiLettersWithoutCaseThenExactly)
 }
 
 }  // namespace
+
+// The isolated read starts the reading program instead of forking a copy of
+// the caller: a program that is not there shows up as its failure to start.
+TEST(ReaderProgram, IsolatedReadRunsTheReadingProgram)
+{
+    ::setenv("SCHEMIST_READER", "/nonexistent/schemist-read", 1);
+    try {
+        readSourceSchemaIsolated(test::dataFile("sample.mdb"), SourceReadOptions{});
+        ADD_FAILURE() << "read without the reading program";
+    } catch (const Error& e) {
+        EXPECT_NE(std::string(e.what()).find("127"), std::string::npos) << e.what();
+    }
+    ::unsetenv("SCHEMIST_READER");
+    EXPECT_FALSE(readSourceSchemaIsolated(test::dataFile("sample.mdb"), SourceReadOptions{}).tables.empty());
+}
