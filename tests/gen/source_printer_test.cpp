@@ -38,6 +38,43 @@ TEST(SourcePrinter, IndentsByTabSizeAndLeavesEmptyCommentsOff)
     EXPECT_EQ(p.lines()[2], "end if");
 }
 
+TEST(SourcePrinter, BlocksTakeTheirLevelsFromTheTemplateAndCommentsGoToTheColumn)
+{
+    RunSettings settings = RunSettings::startValues();
+    settings.TabSize = 2;
+    settings.CommentPos = 20;
+    SourcePrinter p(settings);
+    p.block(R"(
+if $rs$.eof = true then
+    $fn$ = false$>$' none
+else
+
+    $fn$ = true$>$$comment$
+end if
+)",
+            {{"rs", "rstA"}, {"fn", "A_Read"}, {"comment", ""}});
+    EXPECT_EQ(p.lines(), (std::vector<std::string>{"if rstA.eof = true then", "  A_Read = false    ' none", "else",
+                                                   "", "  A_Read = true", "end if"}));
+    EXPECT_THROW(p.block("   three blanks"), std::logic_error);
+}
+
+TEST(SourcePrinter, IndentShiftsEverythingPrintedWhileItLives)
+{
+    RunSettings settings = RunSettings::startValues();
+    SourcePrinter p(settings);
+    {
+        auto inner = p.indented();
+        p.print(1, "a");
+        {
+            auto none = p.indented(0);
+            p.block("b\n    c");
+        }
+        p.printAt(2, "fixed");
+    }
+    p.print(0, "d");
+    EXPECT_EQ(p.lines(), (std::vector<std::string>{"        a", "    b", "        c", "  fixed", "d"}));
+}
+
 TEST(Templates, ExpandNamedVariablesOnly)
 {
     EXPECT_EQ(expandTemplate("a$x$b$$c", {{"x", "$y$"}}), "a$y$b$c");

@@ -55,32 +55,97 @@ std::string expandTemplate(std::string_view text, TemplateVars vars)
     return out;
 }
 
+namespace {
+
+constexpr std::string_view kCommentColumn = "$>$";
+constexpr int kTemplateBlanksPerLevel = 4;
+
+// Splits a template line at its comment-column marker.
+std::pair<std::string_view, std::string_view> codeAndComment(std::string_view text)
+{
+    std::size_t at = text.find(kCommentColumn);
+    if (at == std::string_view::npos)
+        return {text, {}};
+    return {text.substr(0, at), text.substr(at + kCommentColumn.size())};
+}
+
+// The lines of a multi-line template, without the line break right after the
+// opening quote of a raw string and the one before its closing quote.
+std::vector<std::string_view> templateLines(std::string_view text)
+{
+    if (text.starts_with('\n'))
+        text.remove_prefix(1);
+    if (text.ends_with('\n'))
+        text.remove_suffix(1);
+    std::vector<std::string_view> lines;
+    std::size_t pos = 0;
+    while (pos <= text.size()) {
+        std::size_t end = text.find('\n', pos);
+        if (end == std::string_view::npos)
+            end = text.size();
+        lines.push_back(text.substr(pos, end - pos));
+        pos = end + 1;
+    }
+    return lines;
+}
+
+}  // namespace
+
+std::string trailingComment(std::string_view text)
+{
+    return text.empty() ? std::string() : "' " + std::string(text);
+}
+
 std::string SourcePrinter::indent(int level) const
 {
-    long width = static_cast<long>(level) * settings_.TabSize;
+    long width = static_cast<long>(base_ + level) * settings_.TabSize;
     return std::string(width > 0 ? static_cast<std::size_t>(width) : 0, ' ');
+}
+
+void SourcePrinter::emit(std::string code, std::string_view comment)
+{
+    if (comment.empty())
+        lines_.push_back(std::move(code));
+    else
+        lines_.push_back(AddLineComment(code, comment, settings_.CommentPos));
 }
 
 void SourcePrinter::print(int level, std::string_view text, TemplateVars vars)
 {
-    lines_.push_back(indent(level) + expandTemplate(text, vars));
+    auto [code, comment] = codeAndComment(text);
+    emit(indent(level) + expandTemplate(code, vars), expandTemplate(comment, vars));
+}
+
+void SourcePrinter::block(std::string_view text, TemplateVars vars)
+{
+    for (std::string_view line : templateLines(text)) {
+        std::size_t blanks = line.find_first_not_of(' ');
+        if (blanks == std::string_view::npos) {
+            blank();
+        } else {
+            if (blanks % kTemplateBlanksPerLevel != 0)
+                throw std::logic_error("template line not indented in steps of four: " + std::string(line));
+            print(static_cast<int>(blanks) / kTemplateBlanksPerLevel, line.substr(blanks), vars);
+        }
+    }
+}
+
+void SourcePrinter::fixedBlock(std::string_view text, TemplateVars vars)
+{
+    for (std::string_view line : templateLines(text))
+        lines_.push_back(expandTemplate(line, vars));
 }
 
 void SourcePrinter::printWithComment(int level, std::string_view text, TemplateVars vars,
                                      std::string_view comment)
 {
-    std::string code = indent(level) + expandTemplate(text, vars);
-    if (comment.empty())
-        lines_.push_back(std::move(code));
-    else
-        lines_.push_back(AddLineComment(code, "' " + std::string(comment), settings_.CommentPos));
+    emit(indent(level) + expandTemplate(text, vars), trailingComment(comment));
 }
 
 void SourcePrinter::printWithFixedComment(int level, std::string_view text, TemplateVars vars,
                                           std::string_view fixedComment)
 {
-    std::string code = indent(level) + expandTemplate(text, vars);
-    lines_.push_back(AddLineComment(code, fixedComment, settings_.CommentPos));
+    emit(indent(level) + expandTemplate(text, vars), fixedComment);
 }
 
 void SourcePrinter::printAt(int spaces, std::string_view text, TemplateVars vars)

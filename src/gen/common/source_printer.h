@@ -4,8 +4,10 @@
 //
 //     p.print(0, "public type $decl$$table$", {{"decl", ids.DeclarationPrefix}, {"table", name}});
 //
-// Indentation is `level` × TabSize blanks; trailing comments are placed by
-// AddLineComment at the comment column.
+// A routine's skeleton can be written as one block of text (see block()),
+// and an Indent object shifts everything printed while it lives, so a
+// with-statement's body is printed by the same code whether or not the
+// with-statement is written.
 #pragma once
 
 #include "run/run_settings.h"
@@ -24,6 +26,10 @@ namespace schemist {
 // `comment` is the whole comment including its lead-in "' ".
 std::string AddLineComment(std::string_view code, std::string_view comment, std::int16_t commentPos);
 
+// A comment from the definitions as a trailing comment: "' " + text, or
+// nothing when the text is empty (the line then has no trailing blanks).
+std::string trailingComment(std::string_view text);
+
 using TemplateVars = std::initializer_list<std::pair<std::string_view, std::string_view>>;
 
 // Replaces each $name$ of the template by its value; "$$" writes one "$".
@@ -34,8 +40,32 @@ class SourcePrinter {
 public:
     explicit SourcePrinter(const RunSettings& settings) : settings_(settings) {}
 
-    // A line at an indentation level (level × TabSize blanks).
+    // Everything printed while an Indent lives stands `levels` levels deeper.
+    class [[nodiscard]] Indent {
+    public:
+        explicit Indent(SourcePrinter& p, int levels = 1) : p_(p), levels_(levels) { p_.base_ += levels_; }
+        ~Indent() { p_.base_ -= levels_; }
+        Indent(const Indent&) = delete;
+        Indent& operator=(const Indent&) = delete;
+
+    private:
+        SourcePrinter& p_;
+        int levels_;
+    };
+    Indent indented(int levels = 1) { return Indent(*this, levels); }
+
+    // A line at an indentation level (level × TabSize blanks) below the
+    // current one. "$>$" in the template splits the line into code and a
+    // trailing comment that stands at the comment column; when the comment
+    // part expands to nothing, the line is the code alone.
     void print(int level, std::string_view text, TemplateVars vars = {});
+
+    // Several lines from one template. Each line's leading blanks, in steps
+    // of four, give its level below the current one; an empty line writes an
+    // empty line; "$>$" places a trailing comment as in print(). The line
+    // break right after the opening quote of a raw string and the one before
+    // its closing quote are not lines.
+    void block(std::string_view text, TemplateVars vars = {});
 
     // The same, with a trailing comment from the definitions: attached through
     // AddLineComment as "' " + comment when the comment is not empty.
@@ -45,8 +75,15 @@ public:
     void printWithFixedComment(int level, std::string_view text, TemplateVars vars,
                                std::string_view fixedComment);
 
-    // A line with a fixed number of leading blanks, whatever TabSize says.
+    // A line with a fixed number of leading blanks, whatever TabSize and the
+    // current indentation say.
     void printAt(int spaces, std::string_view text, TemplateVars vars = {});
+
+    // Several lines printed as the template stands, leading blanks included,
+    // whatever TabSize and the current indentation say: text that Visual
+    // Basic's own designers write. Line breaks after the opening and before
+    // the closing quote of a raw string are left off as in block().
+    void fixedBlock(std::string_view text, TemplateVars vars = {});
 
     void blank() { lines_.emplace_back(); }
 
@@ -56,8 +93,11 @@ public:
     const RunSettings& settings() const { return settings_; }
 
 private:
+    void emit(std::string code, std::string_view comment);
+
     const RunSettings& settings_;
     std::vector<std::string> lines_;
+    int base_ = 0;
 };
 
 }  // namespace schemist
