@@ -1,53 +1,64 @@
 // Class attributes and declarations at the top of item and collection classes.
 #include "gen/class/class_header.h"
 
+#include "platform/text.h"
+
 namespace schemist {
 namespace {
 
 // The lines both classes open with. The description is a string literal:
 // the project loader reads VB_Description only in quotes.
-void writeClassAttributes(SourcePrinter& p, const std::string& className, const ClassTable& table)
+void writeClassAttributes(SourcePrinter& p, const std::string& className, const VbTable& table)
 {
-    p.printAt(0, "VERSION 1.0 CLASS");
-    p.printAt(0, "BEGIN");
-    p.printAt(2, "MultiUse = -1  'True");
-    p.printAt(0, "END");
-    p.printAt(0, "Attribute VB_Name = \"$class$\"", {{"class", vbStringContent(className)}});
-    p.printAt(0, "Attribute VB_GlobalNameSpace = False");
-    p.printAt(0, "Attribute VB_Creatable = True");
-    p.printAt(0, "Attribute VB_PredeclaredId = False");
-    p.printAt(0, "Attribute VB_Exposed = False");
-    if (table.hasDescription)
-        p.printAt(0, "Attribute VB_Description = \"$comment$\"", {{"comment", table.description}});
+    p.fixedBlock(R"(
+VERSION 1.0 CLASS
+BEGIN
+  MultiUse = -1  'True
+END
+Attribute VB_Name = "$class$"
+Attribute VB_GlobalNameSpace = False
+Attribute VB_Creatable = True
+Attribute VB_PredeclaredId = False
+Attribute VB_Exposed = False
+)",
+                 {{"class", vbStringContent(className)}});
+    if (!trimBlanks(table.comment).empty())
+        p.fixedBlock(R"(Attribute VB_Description = "$comment$")", {{"comment", table.description}});
 }
 
 }  // namespace
 
-void WriteClassHeader(SourcePrinter& p, const ClassTable& table)
+void WriteClassHeader(SourcePrinter& p, const VbTable& table)
 {
-    bool collection = p.settings().collection();
     writeClassAttributes(p, table.itemClass, table);
-    if (collection)
-        p.printAt(0, "Attribute VB_Ext_KEY = \"Top_Level\" ,\"No\"");
-    p.printAt(0, "Option Explicit");
-    if (collection) {
-        p.blank();
-        p.printAt(0, "public Key as string");
-    }
-    p.blank();
+    if (p.settings().collection())
+        p.fixedBlock(R"(
+Attribute VB_Ext_KEY = "Top_Level" ,"No"
+Option Explicit
+
+public Key as string
+
+)");
+    else
+        p.fixedBlock(R"(
+Option Explicit
+
+)");
 }
 
-void WriteCollectionHeader(SourcePrinter& p, const ClassTable& table)
+void WriteCollectionHeader(SourcePrinter& p, const VbTable& table)
 {
-    std::string item = vbStringContent(table.itemClass);
     writeClassAttributes(p, table.collectionClass, table);
-    p.printAt(0, "Attribute VB_Ext_KEY = \"Collection\" ,\"$item$\"", {{"item", item}});
-    p.printAt(0, "Attribute VB_Ext_KEY = \"Member0\" ,\"$item$\"", {{"item", item}});
-    p.printAt(0, "Attribute VB_Ext_KEY = \"Top_Level\" ,\"Yes\"");
-    p.printAt(0, "Option Explicit");
-    p.blank();
-    p.printAt(0, "'ｺﾚｸｼｮﾝを保持するﾛｰｶﾙ変数");
-    p.printAt(0, "Private mCol As Collection");
+    p.fixedBlock(R"(
+Attribute VB_Ext_KEY = "Collection" ,"$item$"
+Attribute VB_Ext_KEY = "Member0" ,"$item$"
+Attribute VB_Ext_KEY = "Top_Level" ,"Yes"
+Option Explicit
+
+'ｺﾚｸｼｮﾝを保持するﾛｰｶﾙ変数
+Private mCol As Collection
+)",
+                 {{"item", vbStringContent(table.itemClass)}});
 }
 
 }  // namespace schemist

@@ -33,7 +33,7 @@ void requireRows(const DefinitionTable& table)
 
 // Item and collection class of one table in one file (or, differing only in
 // letter case, one VB class name) would leave one of them lost.
-void refuseSameClassNames(const DefinitionTable& table, const ClassTable& names, const IdentifierSet& ids)
+void refuseSameClassNames(const DefinitionTable& table, const VbTable& names, const IdentifierSet& ids)
 {
     if (toLowerAscii(trimBlanks(names.itemClass)) != toLowerAscii(trimBlanks(names.collectionClass)))
         return;
@@ -59,7 +59,7 @@ private:
 
 // Statements of the collection class continued over more lines than
 // Visual Basic allows: Add's head and its call take every field.
-void warnLongStatements(const ClassTable& table, GenerationContext& ctx)
+void warnLongStatements(const VbTable& table, GenerationContext& ctx)
 {
     if (table.fields.size() + 1 <= kMaxLineContinuations)
         return;
@@ -68,7 +68,7 @@ void warnLongStatements(const ClassTable& table, GenerationContext& ctx)
                      std::to_string(kMaxLineContinuations) + " を超えるため、VB ではコンパイルできません");
 }
 
-void warnLongLines(const OutputFile& file, const ClassTable& table, GenerationContext& ctx)
+void warnLongLines(const OutputFile& file, const VbTable& table, GenerationContext& ctx)
 {
     for (const std::string& line : file.lines) {
         // A UTF-8 line is never shorter than its CP932 form.
@@ -80,7 +80,7 @@ void warnLongLines(const OutputFile& file, const ClassTable& table, GenerationCo
     }
 }
 
-OutputFile itemClassAlone(const ClassTable& table, const std::string& folder, const RunSettings& settings)
+OutputFile itemClassAlone(const VbTable& table, const std::string& folder, const RunSettings& settings)
 {
     SourcePrinter p(settings);
     WriteClassHeader(p, table);
@@ -92,7 +92,7 @@ OutputFile itemClassAlone(const ClassTable& table, const std::string& folder, co
     return {classFilePath(folder, table.itemClass), p.takeLines()};
 }
 
-OutputFile itemClassOfCollection(const ClassTable& table, const std::string& folder, const RunSettings& settings)
+OutputFile itemClassOfCollection(const VbTable& table, const std::string& folder, const RunSettings& settings)
 {
     SourcePrinter p(settings);
     WriteClassHeader(p, table);
@@ -100,7 +100,7 @@ OutputFile itemClassOfCollection(const ClassTable& table, const std::string& fol
     return {classFilePath(folder, table.itemClass), p.takeLines()};
 }
 
-OutputFile collectionClass(const ClassTable& table, const std::string& folder, const RunSettings& settings)
+OutputFile collectionClass(const VbTable& table, const std::string& folder, const RunSettings& settings)
 {
     SourcePrinter p(settings);
     WriteCollectionHeader(p, table);
@@ -130,7 +130,7 @@ std::vector<OutputFile> MakeClassModules(const std::vector<DefinitionTable>& vbT
     const RunSettings& settings = ctx.settings;
     const bool collection = settings.collection();
 
-    std::vector<ClassTable> tables;
+    std::vector<VbTable> tables;
     tables.reserve(vbTables.size());
     for (const DefinitionTable& table : vbTables) {
         requireRows(table);
@@ -142,7 +142,7 @@ std::vector<OutputFile> MakeClassModules(const std::vector<DefinitionTable>& vbT
     ClassNameRegister names;
     std::vector<OutputFile> files;
     files.reserve(tables.size() * (collection ? 2 : 1));
-    for (const ClassTable& table : tables) {
+    for (const VbTable& table : tables) {
         names.add(table.itemClass, table.tableName(), ctx);
         if (collection) {
             names.add(table.collectionClass, table.tableName(), ctx);

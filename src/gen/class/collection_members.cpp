@@ -6,109 +6,102 @@
 namespace schemist {
 namespace {
 
-void writeAdd(SourcePrinter& p, const ClassTable& table)
+void writeAdd(SourcePrinter& p, const VbTable& table)
 {
     const TemplateVars item = {{"item", table.itemClass}};
-    p.blank();
-    p.printAt(0, "Public Function Add(Key As String, _");
-    for (const ClassField& f : table.fields)
-        p.printAt(20, "$name$, _", {{"name", f.property}});
-    p.printAt(20, "Optional sKey As String) As $item$", item);
-    p.printAt(4, "'新規ｵﾌﾞｼﾞｪｸﾄを作成します。");
-    p.printAt(4, "Dim objNewMember As $item$", item);
-    p.printAt(4, "Set objNewMember = New $item$", item);
-    p.blank();
-    p.printAt(4, "'ﾒｿｯﾄﾞに渡すﾌﾟﾛﾊﾟﾃｨを設定します。");
-    p.printAt(4, "objNewMember.Key = Key");
-    for (const ClassField& f : table.fields)
-        p.printAt(4, "objNewMember.$name$ = $name$", {{"name", f.property}});
-    p.blank();
-    p.printAt(4, "If Len(sKey) = 0 Then");
-    p.printAt(8, "mCol.Add objNewMember");
-    p.printAt(4, "Else");
-    p.printAt(8, "mCol.Add objNewMember, sKey");
-    p.printAt(4, "End If");
-    p.blank();
-    p.printAt(4, "'作成されたｵﾌﾞｼﾞｪｸﾄを返します。");
-    p.printAt(4, "Set Add = objNewMember");
-    p.printAt(4, "Set objNewMember = Nothing");
-    p.blank();
-    p.printAt(0, "End Function");
+    p.fixedBlock(R"(
+
+Public Function Add(Key As String, _
+)");
+    for (const VbField& f : table.fields)
+        p.printAt(20, "$name$, _", {{"name", f.typedName}});
+    p.fixedBlock(R"(
+                    Optional sKey As String) As $item$
+    '新規ｵﾌﾞｼﾞｪｸﾄを作成します。
+    Dim objNewMember As $item$
+    Set objNewMember = New $item$
+
+    'ﾒｿｯﾄﾞに渡すﾌﾟﾛﾊﾟﾃｨを設定します。
+    objNewMember.Key = Key
+)",
+                 item);
+    for (const VbField& f : table.fields)
+        p.printAt(4, "objNewMember.$name$ = $name$", {{"name", f.typedName}});
+    p.fixedBlock(R"(
+
+    If Len(sKey) = 0 Then
+        mCol.Add objNewMember
+    Else
+        mCol.Add objNewMember, sKey
+    End If
+
+    '作成されたｵﾌﾞｼﾞｪｸﾄを返します。
+    Set Add = objNewMember
+    Set objNewMember = Nothing
+
+End Function
+)");
 }
 
-void writeItem(SourcePrinter& p, const ClassTable& table)
+// Item, Count, Remove, NewEnum, and the creation and release of the
+// Collection. Item's second comment line stands in column 1, unlike the
+// same line in Remove. The member flags value is printed as a number, with
+// a blank before and after it.
+void writeFixedMembers(SourcePrinter& p, const VbTable& table)
 {
-    p.blank();
-    p.printAt(0, "Public Property Get Item(vntIndexKey As Variant) As $item$", {{"item", table.itemClass}});
-    p.printAt(0, "Attribute Item.VB_UserMemId = 0");
-    p.printAt(4, "'ｺﾚｸｼｮﾝの要素を参照するときに使用します。");
-    p.printAt(0, "'vntIndexKey は ｲﾝﾃﾞｯｸｽまたはｷｰのどちらかを");
-    p.printAt(4, "'保持するために Variant で宣言されています。");
-    p.printAt(4, "'構文: Set foo = x.Item(xyz) または Set foo = x.Item(5)");
-    p.printAt(2, "Set Item = mCol(vntIndexKey)");
-    p.printAt(0, "End Property");
-}
+    p.fixedBlock(R"(
 
-void writeCount(SourcePrinter& p)
-{
-    p.blank();
-    p.printAt(0, "Public Property Get Count() As Long");
-    p.printAt(4, "'ｺﾚｸｼｮﾝの要素数を取得するときに使用します。");
-    p.printAt(4, "'構文: Debug.Print x.Count");
-    p.printAt(4, "Count = mCol.Count");
-    p.printAt(0, "End Property");
-}
+Public Property Get Item(vntIndexKey As Variant) As $item$
+Attribute Item.VB_UserMemId = 0
+    'ｺﾚｸｼｮﾝの要素を参照するときに使用します。
+'vntIndexKey は ｲﾝﾃﾞｯｸｽまたはｷｰのどちらかを
+    '保持するために Variant で宣言されています。
+    '構文: Set foo = x.Item(xyz) または Set foo = x.Item(5)
+  Set Item = mCol(vntIndexKey)
+End Property
 
-void writeRemove(SourcePrinter& p)
-{
-    p.blank();
-    p.printAt(0, "Public Sub Remove(vntIndexKey As Variant)");
-    p.printAt(4, "'ｺﾚｸｼｮﾝから要素を削除するときに使用します。");
-    p.printAt(4, "'vntIndexKey は ｲﾝﾃﾞｯｸｽまたはｷｰのどちらかを");
-    p.printAt(4, "'保持するために Variant で宣言されています。");
-    p.printAt(4, "'構文: x.Remove(xyz)");
-    p.blank();
-    p.printAt(4, "mCol.Remove vntIndexKey");
-    p.printAt(0, "End Sub");
-}
+Public Property Get Count() As Long
+    'ｺﾚｸｼｮﾝの要素数を取得するときに使用します。
+    '構文: Debug.Print x.Count
+    Count = mCol.Count
+End Property
 
-void writeNewEnum(SourcePrinter& p)
-{
-    p.blank();
-    p.printAt(0, "Public Property Get NewEnum() As IUnknown");
-    p.printAt(0, "Attribute NewEnum.VB_UserMemId = -4");
-    // The flags value is printed as a number: a blank before and after it.
-    p.printAt(0, "Attribute NewEnum.VB_MemberFlags =  40 ");
-    p.printAt(4, "'このﾌﾟﾛﾊﾟﾃｨは、For...Each 構文を使用して");
-    p.printAt(4, "'ｺﾚｸｼｮﾝを列挙できるようにします。");
-    p.printAt(4, "Set NewEnum = mCol.[_NewEnum]");
-    p.printAt(0, "End Property");
-}
+Public Sub Remove(vntIndexKey As Variant)
+    'ｺﾚｸｼｮﾝから要素を削除するときに使用します。
+    'vntIndexKey は ｲﾝﾃﾞｯｸｽまたはｷｰのどちらかを
+    '保持するために Variant で宣言されています。
+    '構文: x.Remove(xyz)
 
-void writeInitializeAndTerminate(SourcePrinter& p)
-{
-    p.blank();
-    p.printAt(0, "Private Sub Class_Initialize()");
-    p.printAt(4, "'このｸﾗｽが作成されたときに、ｺﾚｸｼｮﾝを作成します。");
-    p.printAt(4, "Set mCol = New Collection");
-    p.printAt(0, "End Sub");
-    p.blank();
-    p.printAt(0, "Private Sub Class_Terminate()");
-    p.printAt(4, "'このｸﾗｽが終了するときに、ｺﾚｸｼｮﾝを破棄します。");
-    p.printAt(4, "Set mCol = Nothing");
-    p.printAt(0, "End Sub");
+    mCol.Remove vntIndexKey
+End Sub
+
+Public Property Get NewEnum() As IUnknown
+Attribute NewEnum.VB_UserMemId = -4
+Attribute NewEnum.VB_MemberFlags = $flags$
+    'このﾌﾟﾛﾊﾟﾃｨは、For...Each 構文を使用して
+    'ｺﾚｸｼｮﾝを列挙できるようにします。
+    Set NewEnum = mCol.[_NewEnum]
+End Property
+
+Private Sub Class_Initialize()
+    'このｸﾗｽが作成されたときに、ｺﾚｸｼｮﾝを作成します。
+    Set mCol = New Collection
+End Sub
+
+Private Sub Class_Terminate()
+    'このｸﾗｽが終了するときに、ｺﾚｸｼｮﾝを破棄します。
+    Set mCol = Nothing
+End Sub
+)",
+                 {{"item", table.itemClass}, {"flags", " 40 "}});
 }
 
 }  // namespace
 
-void WriteCollectionMembers(SourcePrinter& p, const ClassTable& table)
+void WriteCollectionMembers(SourcePrinter& p, const VbTable& table)
 {
     writeAdd(p, table);
-    writeItem(p, table);
-    writeCount(p);
-    writeRemove(p);
-    writeNewEnum(p);
-    writeInitializeAndTerminate(p);
+    writeFixedMembers(p, table);
 }
 
 }  // namespace schemist

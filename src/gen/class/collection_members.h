@@ -2,13 +2,13 @@
 // NewEnum and the creation and release of its Collection.
 #pragma once
 
-#include "gen/class/class_table.h"
+#include "gen/common/vb_table_model.h"
 #include "gen/common/source_printer.h"
 
 namespace schemist {
 
 // Written at fixed indentation, whatever TabSize says: this is the text the
 // VB class builder itself produces for a collection.
-void WriteCollectionMembers(SourcePrinter& p, const ClassTable& table);
+void WriteCollectionMembers(SourcePrinter& p, const VbTable& table);
 
 }  // namespace schemist

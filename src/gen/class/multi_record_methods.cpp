@@ -8,16 +8,16 @@
 namespace schemist {
 namespace {
 
-std::string argumentLine(int blanks, std::string_view keywords, const ClassField& f)
+std::string argumentLine(int blanks, std::string_view keywords, const VbField& f)
 {
-    return std::string(static_cast<std::size_t>(blanks), ' ') + std::string(keywords) + f.property;
+    return std::string(static_cast<std::size_t>(blanks), ' ') + std::string(keywords) + f.typedName;
 }
 
 // The method head, one argument per line. The blank runs before the
 // arguments are fixed; they line the arguments up under the first one for
 // the default method names. The table comment is placed as if the closing
 // text stood at the start of a line.
-void writeHeaderWithArguments(SourcePrinter& p, const ClassTable& table, std::string firstPart,
+void writeHeaderWithArguments(SourcePrinter& p, const VbTable& table, std::string firstPart,
                               const std::vector<std::string>& arguments, std::string_view closing)
 {
     std::string line = std::move(firstPart);
@@ -33,84 +33,106 @@ void writeHeaderWithArguments(SourcePrinter& p, const ClassTable& table, std::st
 
 // Adds "WHERE " before the first key the caller gives and "AND " before
 // every later one.
-void writeOptionalKeyBlocks(SourcePrinter& p, const ClassTable& table)
+void writeOptionalKeyBlocks(SourcePrinter& p, const VbTable& table)
 {
     const IdentifierSet& ids = *table.ids;
-    for (const ClassField* key : table.keyFields()) {
-        const TemplateVars vars = {
-            {"name", key->property}, {"flag", ids.FlagVariable}, {"sql", ids.SqlVariable}};
-        p.print(1, "if ismissing($name$) = false then", vars);
-        p.print(2, "if $flag$= false then", vars);
-        p.print(3, "$flag$ = true", vars);
-        p.print(3, "$sql$ = $sql$ & \"WHERE \"", vars);
-        p.print(2, "else");
-        p.print(3, "$sql$ = $sql$ & \"AND \"", vars);
-        p.print(2, "end if");
-        p.printWithComment(2, "$condition$",
-                           {{"condition", keyConditionText(table, *key, true, KeyValue::Argument)}}, key->comment);
-        p.print(1, "Endif");
+    auto routine = p.indented();
+    for (const VbField* key : table.keyFields()) {
+        const std::string condition = keyConditionText(ids.SqlVariable, *key, true, key->typedName);
+        const std::string comment = trailingComment(key->comment);
+        p.block(R"(
+if ismissing($name$) = false then
+    if $flag$= false then
+        $flag$ = true
+        $sql$ = $sql$ & "WHERE "
+    else
+        $sql$ = $sql$ & "AND "
+    end if
+    $condition$$>$$comment$
+Endif
+)",
+                {{"name", key->typedName},
+                 {"flag", ids.FlagVariable},
+                 {"sql", ids.SqlVariable},
+                 {"condition", condition},
+                 {"comment", comment}});
     }
 }
 
-void writeClearCollection(SourcePrinter& p, const ClassTable& table)
+void writeClearCollection(SourcePrinter& p, const VbTable& table)
 {
-    const TemplateVars vars = {{"loop", table.ids->LoopVariable}};
-    p.print(1, "' コレクションが有る場合には削除します");
-    p.print(1, "if mCol.Count <> 0 then");
-    p.print(2, "for $loop$ = mCol.Count to 1 Step -1", vars);
-    p.print(3, "call Remove($loop$)", vars);
-    p.print(2, "next");
-    p.print(1, "end if");
+    p.block(R"(
+    ' コレクションが有る場合には削除します
+    if mCol.Count <> 0 then
+        for $loop$ = mCol.Count to 1 Step -1
+            call Remove($loop$)
+        next
+    end if
+)",
+            {{"loop", table.ids->LoopVariable}});
 }
 
 // One Add call per record read: the loop counter as item key, then the
-// field values in the order of Add's parameters.
-void writeAddLoop(SourcePrinter& p, const ClassTable& table)
+// field values in the order of Add's parameters. The loop names the
+// recordset even inside the with-statement over it.
+void writeAddLoop(SourcePrinter& p, const VbTable& table)
 {
+    const TemplateVars vars = {
+        {"loop", table.ids->LoopVariable}, {"rs", table.recordsetVariable}, {"P", table.recordsetReference}};
     const int L = recordLevel(p);
-    const std::string P = p.settings().with() ? std::string() : table.recordset;
-    const TemplateVars vars = {{"loop", table.ids->LoopVariable}, {"rs", table.recordset}, {"P", P}};
     p.print(L + 1, "$loop$ = 0", vars);
     p.print(1, "' コレクションにデータを追加します");
-    p.print(L + 1, "do while $rs$.eof = false", vars);
-    p.print(L + 2, "call ADD(cstr($loop$) _", vars);
-    for (const ClassField& f : table.fields) {
-        std::string value = p.settings().CheckStyle == 1 ? f.reference : nullCheckedReference(f, *table.ids);
-        p.print(L + 2, "       , $value$ _", {{"value", value}});
+    auto loop = p.indented(L + 1);
+    p.block(R"(
+do while $rs$.eof = false
+    call ADD(cstr($loop$) _
+)",
+            vars);
+    for (const VbField& f : table.fields) {
+        const std::string& value = p.settings().CheckStyle == 1 ? f.reference : f.checkedReference;
+        p.print(1, "       , $value$ _", {{"value", value}});
     }
-    p.print(L + 2, ")");
-    p.print(L + 2, "$P$.movenext", vars);
-    p.print(L + 2, "$loop$ = $loop$+1", vars);
-    p.print(L + 1, "loop");
+    p.block(R"(
+    )
+    $P$.movenext
+    $loop$ = $loop$+1
+loop
+)",
+            vars);
 }
 
-void writeCopyLines(SourcePrinter& p, const ClassTable& table)
+// A key field is always written; any other field only when the caller gave
+// it, so a field left out keeps its stored value.
+void writeCopyLines(SourcePrinter& p, const VbTable& table)
 {
-    const int L = recordLevel(p);
-    for (const ClassField& f : table.fields) {
+    auto copy = p.indented(recordLevel(p));
+    for (const VbField& f : table.fields) {
         if (f.key) {
-            writeFieldAssignment(p, f, f.property, L);
+            writeFieldAssignment(p, f, f.typedName);
             continue;
         }
-        p.print(L, "if ismissing($name$) = false then", {{"name", f.property}});
-        writeFieldAssignment(p, f, f.property, L + 1);
-        p.print(L, "end if");
+        p.print(0, "if ismissing($name$) = false then", {{"name", f.typedName}});
+        {
+            auto given = p.indented();
+            writeFieldAssignment(p, f, f.typedName);
+        }
+        p.print(0, "end if");
     }
 }
 
-std::string firstPart(std::string_view keyword, const std::string& method, const ClassTable& table)
+std::string firstPart(std::string_view keyword, const std::string& method, const VbTable& table)
 {
     return std::string(keyword) + method + "(" + table.databaseParameter + " as database";
 }
 
 }  // namespace
 
-void WriteCollectionReadFunction(SourcePrinter& p, const ClassTable& table)
+void WriteCollectionReadFunction(SourcePrinter& p, const VbTable& table)
 {
     const IdentifierSet& ids = *table.ids;
     const int L = recordLevel(p);
     std::vector<std::string> arguments;
-    for (const ClassField* key : table.keyFields())
+    for (const VbField* key : table.keyFields())
         arguments.push_back(argumentLine(25, "optional byval ", *key));
     writeHeaderWithArguments(p, table, firstPart("public function ", ids.ClassReadName, table), arguments,
                              ") as boolean");
@@ -130,8 +152,7 @@ void WriteCollectionReadFunction(SourcePrinter& p, const ClassTable& table)
     writeOptionalKeyBlocks(p, table);
     p.blank();
     writeOpenRecordset(p, table);
-    p.blank();
-    writeReadResultBranch(p, table);
+    writeReadResultBranch(p, table, ids.ClassReadName);
     p.blank();
     writeAddLoop(p, table);
     p.print(L, "end if");
@@ -139,14 +160,14 @@ void WriteCollectionReadFunction(SourcePrinter& p, const ClassTable& table)
     p.print(0, "end function");
 }
 
-void WriteCollectionWriteSub(SourcePrinter& p, const ClassTable& table)
+void WriteCollectionWriteSub(SourcePrinter& p, const VbTable& table)
 {
     const IdentifierSet& ids = *table.ids;
     // All key fields come before all other fields, whatever their order.
     std::vector<std::string> arguments;
-    for (const ClassField* key : table.keyFields())
+    for (const VbField* key : table.keyFields())
         arguments.push_back(argumentLine(21, "byval ", *key));
-    for (const ClassField* other : table.otherFields())
+    for (const VbField* other : table.otherFields())
         arguments.push_back(argumentLine(21, "optional byval ", *other));
     writeHeaderWithArguments(p, table, firstPart("public sub ", ids.ClassWriteName, table), arguments, ")");
     writeUsageHead(p, table, "");
@@ -156,11 +177,9 @@ void WriteCollectionWriteSub(SourcePrinter& p, const ClassTable& table)
     writeRecordsetDeclaration(p, table);
     writeFlagDeclaration(p, table);
     p.blank();
-    p.print(1, "' 主キーによるレコードアクセス用SQLを作成します");
     writeKeyBlock(p, table, SqlForm::Select, KeyValue::Argument);
     p.blank();
     writeOpenRecordset(p, table);
-    p.blank();
     writeAddOrEdit(p, table);
     p.blank();
     writeCopyLines(p, table);
@@ -168,11 +187,11 @@ void WriteCollectionWriteSub(SourcePrinter& p, const ClassTable& table)
     p.print(0, "end sub");
 }
 
-void WriteCollectionDeleteSub(SourcePrinter& p, const ClassTable& table)
+void WriteCollectionDeleteSub(SourcePrinter& p, const VbTable& table)
 {
     const IdentifierSet& ids = *table.ids;
     std::vector<std::string> arguments;
-    for (const ClassField* key : table.keyFields())
+    for (const VbField* key : table.keyFields())
         arguments.push_back(argumentLine(22, "optional byval ", *key));
     writeHeaderWithArguments(p, table, firstPart("public sub ", ids.ClassDeleteName, table), arguments, ")");
     writeUsageHead(p, table, "");

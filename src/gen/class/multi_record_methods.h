@@ -3,13 +3,13 @@
 // arguments, delete the matching records.
 #pragma once
 
-#include "gen/class/class_table.h"
+#include "gen/common/vb_table_model.h"
 #include "gen/common/source_printer.h"
 
 namespace schemist {
 
-void WriteCollectionReadFunction(SourcePrinter& p, const ClassTable& table);
-void WriteCollectionWriteSub(SourcePrinter& p, const ClassTable& table);
-void WriteCollectionDeleteSub(SourcePrinter& p, const ClassTable& table);
+void WriteCollectionReadFunction(SourcePrinter& p, const VbTable& table);
+void WriteCollectionWriteSub(SourcePrinter& p, const VbTable& table);
+void WriteCollectionDeleteSub(SourcePrinter& p, const VbTable& table);
 
 }  // namespace schemist

@@ -2,11 +2,11 @@
 // which the using program sets and reads each field.
 #pragma once
 
-#include "gen/class/class_table.h"
+#include "gen/common/vb_table_model.h"
 #include "gen/common/source_printer.h"
 
 namespace schemist {
 
-void WritePropertyProcedures(SourcePrinter& p, const ClassTable& table);
+void WritePropertyProcedures(SourcePrinter& p, const VbTable& table);
 
 }  // namespace schemist

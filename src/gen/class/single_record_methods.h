@@ -2,13 +2,13 @@
 // key properties name (written when the class has no collection).
 #pragma once
 
-#include "gen/class/class_table.h"
+#include "gen/common/vb_table_model.h"
 #include "gen/common/source_printer.h"
 
 namespace schemist {
 
-void WriteReadFunction(SourcePrinter& p, const ClassTable& table);
-void WriteWriteSub(SourcePrinter& p, const ClassTable& table);
-void WriteDeleteSub(SourcePrinter& p, const ClassTable& table);
+void WriteReadFunction(SourcePrinter& p, const VbTable& table);
+void WriteWriteSub(SourcePrinter& p, const VbTable& table);
+void WriteDeleteSub(SourcePrinter& p, const VbTable& table);
 
 }  // namespace schemist

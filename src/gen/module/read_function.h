@@ -3,12 +3,12 @@
 #pragma once
 
 #include "gen/common/source_printer.h"
-#include "gen/module/module_names.h"
+#include "gen/common/vb_table_model.h"
 
 #include <vector>
 
 namespace schemist {
 
-void MakeReadFunction(SourcePrinter& p, const std::vector<ModuleTable>& tables, const IdentifierSet& ids);
+void MakeReadFunction(SourcePrinter& p, const std::vector<VbTable>& tables);
 
 }  // namespace schemist

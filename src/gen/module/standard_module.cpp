@@ -22,13 +22,29 @@ std::string moduleIdentifier(const std::string& moduleName, GenerationContext& c
     return fixed;
 }
 
+// The model of every table. The tables share the module's name space, so two
+// tables written under one identifier are reported.
+std::vector<VbTable> moduleTablesFrom(const std::vector<DefinitionTable>& vbTables, GenerationContext& ctx)
+{
+    std::vector<VbTable> tables;
+    tables.reserve(vbTables.size());
+    for (const DefinitionTable& table : vbTables) {
+        if (table.rows.empty())
+            throw Error("VB_Table にテーブル番号 " + std::to_string(table.TableNo) +
+                        " の行がないため、標準モジュールを作成できません");
+        tables.push_back(buildVbTable(table, ctx));
+        ctx.claimName("", tables.back().identifier, tables.back().databaseName);
+    }
+    return tables;
+}
+
 }  // namespace
 
-void MakeModule(SourcePrinter& p, const std::vector<ModuleTable>& tables, const IdentifierSet& ids)
+void MakeModule(SourcePrinter& p, const std::vector<VbTable>& tables, const IdentifierSet& ids)
 {
-    MakeReadFunction(p, tables, ids);
-    MakeWriteSub(p, tables, ids);
-    MakeDeleteSub(p, tables, ids);
+    MakeReadFunction(p, tables);
+    MakeWriteSub(p, tables);
+    MakeDeleteSub(p, tables);
     WriteNullCheckFunctions(p, ids);
 }
 
@@ -38,7 +54,7 @@ OutputFile MakeStandardModule(const std::vector<DefinitionTable>& vbTables, cons
     const std::string path = outputPathStem + ".bas";
     if (vbTables.empty())
         throw Error("変換済みのテーブル定義がないため、標準モジュール " + path + " を作成できません");
-    const std::vector<ModuleTable> tables = moduleTablesFrom(vbTables, ctx);
+    const std::vector<VbTable> tables = moduleTablesFrom(vbTables, ctx);
     SourcePrinter p(ctx.settings);
     MakeTypeModule(p, tables, moduleIdentifier(moduleName, ctx), ctx.ids);
     MakeModule(p, tables, ctx.ids);

@@ -5,7 +5,7 @@
 #include "gen/common/output_file.h"
 #include "gen/common/source_printer.h"
 #include "gen/common/vb_text.h"
-#include "gen/module/module_names.h"
+#include "gen/common/vb_table_model.h"
 #include "store/definition_row.h"
 
 #include <string>
@@ -14,7 +14,7 @@
 namespace schemist {
 
 // The routines of the data-access part, appended after the declarations.
-void MakeModule(SourcePrinter& p, const std::vector<ModuleTable>& tables, const IdentifierSet& ids);
+void MakeModule(SourcePrinter& p, const std::vector<VbTable>& tables, const IdentifierSet& ids);
 
 // The whole .bas: MakeTypeModule's lines, then MakeModule's (read group,
 // write group, delete group, null-check functions). `vbTables` holds one

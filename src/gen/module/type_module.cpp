@@ -4,31 +4,33 @@
 namespace schemist {
 namespace {
 
-void writeTypeDeclaration(SourcePrinter& p, const ModuleTable& table)
+void writeTypeDeclaration(SourcePrinter& p, const VbTable& table)
 {
     p.printWithComment(0, "public type $def$", {{"def", table.structureType}}, table.comment);
-    for (const ModuleField& field : table.fields) {
-        const std::string length = field.lengthFlag ? " * " + std::to_string(field.lengthInteger) : std::string();
-        p.printWithComment(1, "$member$ as $type$$length$",
-                           {{"member", field.memberName}, {"type", field.type}, {"length", length}},
+    for (const VbField& field : table.fields)
+        p.printWithComment(1, "$member$ as $type$", {{"member", field.typedName}, {"type", field.declaredAs}},
                            field.comment);
-    }
     p.print(0, "end type");
 }
 
 }  // namespace
 
-void MakeTypeModule(SourcePrinter& p, const std::vector<ModuleTable>& tables, const std::string& moduleName,
+void MakeTypeModule(SourcePrinter& p, const std::vector<VbTable>& tables, const std::string& moduleName,
                     const IdentifierSet& ids)
 {
-    p.print(0, R"(Attribute VB_Name = "$prefix$$module$")", {{"prefix", ids.ModuleNamePrefix}, {"module", moduleName}});
-    p.print(0, "Option Explicit");
-    p.blank();
+    p.block(R"(
+Attribute VB_Name = "$prefix$$module$"
+Option Explicit
+
+)",
+            {{"prefix", ids.ModuleNamePrefix}, {"module", moduleName}});
     if (p.settings().ModuleKind != 1)
         return;
-    p.print(0, "' フィールドへの読み書きデータをユーザ定義型へ代入できるように、");
-    p.print(0, "' ユーザ定義型を宣言します");
-    for (const ModuleTable& table : tables)
+    p.block(R"(
+' フィールドへの読み書きデータをユーザ定義型へ代入できるように、
+' ユーザ定義型を宣言します
+)");
+    for (const VbTable& table : tables)
         writeTypeDeclaration(p, table);
 }
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "gen/common/source_printer.h"
-#include "gen/module/module_names.h"
+#include "gen/common/vb_table_model.h"
 
 #include <string>
 #include <vector>
@@ -11,7 +11,7 @@
 namespace schemist {
 
 // `moduleName` is already fit to stand in an identifier.
-void MakeTypeModule(SourcePrinter& p, const std::vector<ModuleTable>& tables, const std::string& moduleName,
+void MakeTypeModule(SourcePrinter& p, const std::vector<VbTable>& tables, const std::string& moduleName,
                     const IdentifierSet& ids);
 
 }  // namespace schemist

@@ -1,93 +1,67 @@
 // Write and delete procedures of the generated standard module.
 #include "gen/module/write_delete.h"
 
+#include "gen/common/recordset_code.h"
 #include "gen/module/routine_parts.h"
 
 namespace schemist {
 namespace {
 
-// W13: copy every field, key fields included, from the structure into the
-// recordset. A text field that does not allow zero-length strings is only
-// written when its value is not empty.
-void writeCopyLines(SourcePrinter& p, const ModuleTable& table, int b, const std::string& R)
+// Every field, key fields included, from the structure into the record.
+void writeCopyLines(SourcePrinter& p, const VbTable& table)
 {
-    const RunSettings& settings = p.settings();
-    const bool withStructure = routineShapeOf(settings).withStructure;
-    for (const ModuleField& field : table.fields) {
-        const std::string V = withStructure ? table.structureParameter + "." + field.memberName : std::string();
-        const std::string F = fieldReference(field, R, settings);
-        if (!field.writeGuarded) {
-            p.printWithComment(b, "$F$ = $V$", {{"F", F}, {"V", V}}, field.comment);
-            continue;
-        }
-        p.print(b, "if $V$$Q18$", {{"V", V}, {"Q18", fragment::Q18}});
-        if (settings.FieldStyle == 1) {
-            p.print(b + 1, "$F$ = _", {{"F", F}});
-            p.printWithComment(b + 2, "$V$", {{"V", V}}, field.comment);
-        } else {
-            p.printWithComment(b + 1, "$F$ = $V$", {{"F", F}, {"V", V}}, field.comment);
-        }
-        p.print(b, "end if");
+    const bool structure = withStructure(p.settings());
+    if (structure)
+        p.print(0, "' 構造体からレコードセットへデータをコピー");
+    for (const VbField& field : table.fields)
+        writeFieldAssignment(p, field, structure ? table.structureParameter + "." + field.typedName : std::string());
+}
+
+void writeWriteSub(SourcePrinter& p, const VbTable& table)
+{
+    p.blank();
+    writeRoutineHead(p, table, RoutineKind::Write);
+    writeKeyConditionBlock(p, table, RoutineKind::Write);
+    writeOpenRecordset(p, table);
+    writeAddOrEdit(p, table);
+    p.blank();
+    {
+        auto copy = p.indented(recordLevel(p));
+        writeCopyLines(p, table);
     }
+    writeRecordBlockEnd(p, table, true);
+    p.print(0, "end sub");
 }
 
-void writeWriteSub(SourcePrinter& p, const ModuleTable& table, const IdentifierSet& ids)
-{
-    const RoutineShape shape = routineShapeOf(p.settings());
-    p.blank();
-    writeRoutineHead(p, table, RoutineKind::Write, ids);         // H1..H13
-    writeKeyConditionBlock(p, table, RoutineKind::Write, ids);   // W1
-    p.print(1, "set $rst$ = $dbo$.openrecordset($sql$)",
-            {{"rst", table.recordsetVariable}, {"dbo", table.databaseParameter}, {"sql", ids.SqlVariable}});  // W2
-    p.blank();  // W3
-    if (shape.withBlocks)
-        p.print(1, "with $rst$", {{"rst", table.recordsetVariable}});  // W4
-
-    // From W4 on: block level b and recordset reference R.
-    const int b = shape.withBlocks ? 2 : 1;
-    const std::string R = shape.withBlocks ? std::string() : table.recordsetVariable;
-    p.print(b, "' レコードが存在する場合には更新をして、ない場合には追加をします");  // W5
-    p.print(b, "if $R$.eof = true then", {{"R", R}});                                // W6
-    p.printWithFixedComment(b + 1, "$R$.addnew", {{"R", R}}, "' 新規追加");          // W7
-    p.print(b, "else");                                                               // W8
-    p.printWithFixedComment(b + 1, "$R$.edit", {{"R", R}}, "' 既存変更");            // W9
-    p.print(b, "end if");                                                             // W10
-    p.blank();                                                                        // W11
-    if (shape.withStructure)
-        p.print(b, "' 構造体からレコードセットへデータをコピー");  // W12
-    writeCopyLines(p, table, b, R);                                // W13
-    p.print(b, "$R$.update", {{"R", R}});                          // W14
-    p.print(b, "$R$.close", {{"R", R}});                           // W15
-    if (shape.withBlocks)
-        p.print(1, "end with");  // W16
-    p.print(0, "end sub");       // W17
-}
-
-void writeDeleteSub(SourcePrinter& p, const ModuleTable& table, const IdentifierSet& ids)
+void writeDeleteSub(SourcePrinter& p, const VbTable& table)
 {
     p.blank();
-    writeRoutineHead(p, table, RoutineKind::Delete, ids);        // H1..H13
-    writeKeyConditionBlock(p, table, RoutineKind::Delete, ids);  // D1
-    p.print(1, "$dbo$.Execute($sql$)", {{"dbo", table.databaseParameter}, {"sql", ids.SqlVariable}});  // D2
-    p.print(0, "end sub");  // D3
+    writeRoutineHead(p, table, RoutineKind::Delete);
+    writeKeyConditionBlock(p, table, RoutineKind::Delete);
+    // The recordset variable of the head stays unused here.
+    p.block(R"(
+    $db$.Execute($sql$)
+end sub
+)",
+            {{"db", table.databaseParameter}, {"sql", table.ids->SqlVariable}});
 }
 
 }  // namespace
 
-void MakeWriteSub(SourcePrinter& p, const std::vector<ModuleTable>& tables, const IdentifierSet& ids)
+void MakeWriteSub(SourcePrinter& p, const std::vector<VbTable>& tables)
 {
     p.blank();
     p.print(0, "' DAOを使った書き込みルーチンのサンプルです");
-    for (const ModuleTable& table : tables)
-        writeWriteSub(p, table, ids);
+    for (const VbTable& table : tables)
+        writeWriteSub(p, table);
 }
 
-void MakeDeleteSub(SourcePrinter& p, const std::vector<ModuleTable>& tables, const IdentifierSet& ids)
+void MakeDeleteSub(SourcePrinter& p, const std::vector<VbTable>& tables)
 {
     p.blank();
     p.print(0, "' DAOを使ったレコード削除ルーチンのサンプルです");
-    for (const ModuleTable& table : tables)
-        writeDeleteSub(p, table, ids);
+    for (const VbTable& table : tables)
+        writeDeleteSub(p, table);
 }
 
 }  // namespace schemist

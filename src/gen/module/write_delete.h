@@ -4,13 +4,13 @@
 #pragma once
 
 #include "gen/common/source_printer.h"
-#include "gen/module/module_names.h"
+#include "gen/common/vb_table_model.h"
 
 #include <vector>
 
 namespace schemist {
 
-void MakeWriteSub(SourcePrinter& p, const std::vector<ModuleTable>& tables, const IdentifierSet& ids);
-void MakeDeleteSub(SourcePrinter& p, const std::vector<ModuleTable>& tables, const IdentifierSet& ids);
+void MakeWriteSub(SourcePrinter& p, const std::vector<VbTable>& tables);
+void MakeDeleteSub(SourcePrinter& p, const std::vector<VbTable>& tables);
 
 }  // namespace schemist

@@ -114,10 +114,10 @@ struct ClassFixture {
     }
 
     // The lines one section writer produces for the table.
-    std::vector<std::string> write(const std::function<void(SourcePrinter&, const ClassTable&)>& writer,
+    std::vector<std::string> write(const std::function<void(SourcePrinter&, const VbTable&)>& writer,
                                    const DefinitionTable& table)
     {
-        ClassTable described = describeClassTable(table, ctx);
+        VbTable described = describeClassTable(table, ctx);
         SourcePrinter p(settings);
         writer(p, described);
         return p.takeLines();
