@@ -125,6 +125,29 @@ std::string firstPart(std::string_view keyword, const std::string& method, const
     return std::string(keyword) + method + "(" + table.databaseParameter + " as database";
 }
 
+// The local variables, between empty lines. The write procedure declares the
+// flag although it does not use it.
+void writeLocalVariables(SourcePrinter& p, const VbTable& table, bool withLoop)
+{
+    p.blank();
+    writeSqlDeclaration(p, table);
+    writeRecordsetDeclaration(p, table);
+    if (withLoop)
+        writeLoopDeclaration(p, table);
+    writeFlagDeclaration(p, table);
+    p.blank();
+}
+
+// The SQL text over the keys the caller gave, ending in an empty line.
+void writeOptionalKeySql(SourcePrinter& p, const VbTable& table, SqlForm form)
+{
+    p.print(1, "' 主キーによるレコードアクセス用SQLを作成します");
+    p.print(1, "$flag$ = false", {{"flag", table.ids->FlagVariable}});
+    writeSqlStart(p, table, form);
+    writeOptionalKeyBlocks(p, table);
+    p.blank();
+}
+
 }  // namespace
 
 void WriteCollectionReadFunction(SourcePrinter& p, const VbTable& table)
@@ -138,19 +161,10 @@ void WriteCollectionReadFunction(SourcePrinter& p, const VbTable& table)
                              ") as boolean");
     writeUsageHead(p, table, "' 取得したいデータに合わせてキーを指定し、本メソッドをコールする。");
     writeReturnValueLines(p);
-    p.blank();
-    writeSqlDeclaration(p, table);
-    writeRecordsetDeclaration(p, table);
-    writeLoopDeclaration(p, table);
-    writeFlagDeclaration(p, table);
-    p.blank();
+    writeLocalVariables(p, table, true);
     writeClearCollection(p, table);
     p.blank();
-    p.print(1, "' 主キーによるレコードアクセス用SQLを作成します");
-    p.print(1, "$flag$ = false", {{"flag", ids.FlagVariable}});
-    writeSqlStart(p, table, SqlForm::Select);
-    writeOptionalKeyBlocks(p, table);
-    p.blank();
+    writeOptionalKeySql(p, table, SqlForm::Select);
     writeOpenRecordset(p, table);
     writeReadResultBranch(p, table, ids.ClassReadName);
     p.blank();
@@ -171,12 +185,7 @@ void WriteCollectionWriteSub(SourcePrinter& p, const VbTable& table)
         arguments.push_back(argumentLine(21, "optional byval ", *other));
     writeHeaderWithArguments(p, table, firstPart("public sub ", ids.ClassWriteName, table), arguments, ")");
     writeUsageHead(p, table, "");
-    p.blank();
-    // The flag is declared although the procedure does not use it.
-    writeSqlDeclaration(p, table);
-    writeRecordsetDeclaration(p, table);
-    writeFlagDeclaration(p, table);
-    p.blank();
+    writeLocalVariables(p, table, false);
     writeKeyBlock(p, table, SqlForm::Select, KeyValue::Argument);
     p.blank();
     writeOpenRecordset(p, table);
@@ -195,16 +204,8 @@ void WriteCollectionDeleteSub(SourcePrinter& p, const VbTable& table)
         arguments.push_back(argumentLine(22, "optional byval ", *key));
     writeHeaderWithArguments(p, table, firstPart("public sub ", ids.ClassDeleteName, table), arguments, ")");
     writeUsageHead(p, table, "");
-    p.blank();
-    writeSqlDeclaration(p, table);
-    writeRecordsetDeclaration(p, table);
-    writeFlagDeclaration(p, table);
-    p.blank();
-    p.print(1, "' 主キーによるレコードアクセス用SQLを作成します");
-    p.print(1, "$flag$ = false", {{"flag", ids.FlagVariable}});
-    writeSqlStart(p, table, SqlForm::Delete);
-    writeOptionalKeyBlocks(p, table);
-    p.blank();
+    writeLocalVariables(p, table, false);
+    writeOptionalKeySql(p, table, SqlForm::Delete);
     p.print(1, "$db$.Execute($sql$)", {{"db", table.databaseParameter}, {"sql", ids.SqlVariable}});
     p.print(0, "end sub");
 }

@@ -32,6 +32,18 @@ void writeDeclarations(SourcePrinter& p, const VbTable& table)
     p.blank();
 }
 
+// Head of the write and delete procedures up to the key SQL: they differ
+// only in their name and in the SQL's first word.
+void writeProcedureHead(SourcePrinter& p, const VbTable& table, const std::string& procedure, SqlForm form)
+{
+    p.blank();
+    writeDeclaration(p, table, "public sub $method$($db$ as database)", procedure);
+    writeUsageHead(p, table, "");
+    writeDeclarations(p, table);
+    writeKeyBlock(p, table, form, KeyValue::Member);
+    p.blank();
+}
+
 }  // namespace
 
 void WriteReadFunction(SourcePrinter& p, const VbTable& table)
@@ -61,12 +73,7 @@ void WriteReadFunction(SourcePrinter& p, const VbTable& table)
 
 void WriteWriteSub(SourcePrinter& p, const VbTable& table)
 {
-    p.blank();
-    writeDeclaration(p, table, "public sub $method$($db$ as database)", table.ids->ClassWriteName);
-    writeUsageHead(p, table, "");
-    writeDeclarations(p, table);
-    writeKeyBlock(p, table, SqlForm::Select, KeyValue::Member);
-    p.blank();
+    writeProcedureHead(p, table, table.ids->ClassWriteName, SqlForm::Select);
     writeOpenRecordset(p, table);
     writeAddOrEdit(p, table);
     p.blank();
@@ -81,13 +88,8 @@ void WriteWriteSub(SourcePrinter& p, const VbTable& table)
 
 void WriteDeleteSub(SourcePrinter& p, const VbTable& table)
 {
-    p.blank();
-    writeDeclaration(p, table, "public sub $method$($db$ as database)", table.ids->ClassDeleteName);
-    writeUsageHead(p, table, "");
-    writeDeclarations(p, table);
-    writeKeyBlock(p, table, SqlForm::Delete, KeyValue::Member);
+    writeProcedureHead(p, table, table.ids->ClassDeleteName, SqlForm::Delete);
     p.block(R"(
-
     $db$.Execute($sql$)
 end sub
 )",
