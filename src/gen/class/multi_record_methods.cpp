@@ -153,7 +153,6 @@ void writeOptionalKeySql(SourcePrinter& p, const VbTable& table, SqlForm form)
 void WriteCollectionReadFunction(SourcePrinter& p, const VbTable& table)
 {
     const IdentifierSet& ids = *table.ids;
-    const int L = recordLevel(p);
     std::vector<std::string> arguments;
     for (const VbField* key : table.keyFields())
         arguments.push_back(argumentLine(25, "optional byval ", *key));
@@ -169,8 +168,7 @@ void WriteCollectionReadFunction(SourcePrinter& p, const VbTable& table)
     writeReadResultBranch(p, table, ids.ClassReadName);
     p.blank();
     writeAddLoop(p, table);
-    p.print(L, "end if");
-    writeRecordBlockEnd(p, table, false);
+    writeReadResultEnd(p, table);
     p.print(0, "end function");
 }
 

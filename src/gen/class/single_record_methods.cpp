@@ -65,9 +65,8 @@ void WriteReadFunction(SourcePrinter& p, const VbTable& table)
         auto copy = p.indented(recordLevel(p) + 1);
         for (const VbField* f : table.otherFields())
             writeReadCopy(p, *f, f->memberVariable);
-        p.print(-1, "end if");
     }
-    writeRecordBlockEnd(p, table, false);
+    writeReadResultEnd(p, table);
     p.print(0, "end function");
 }
 

@@ -112,6 +112,12 @@ void writeFieldAssignment(SourcePrinter& p, const VbField& field, const std::str
     p.print(0, "end if");
 }
 
+void writeReadResultEnd(SourcePrinter& p, const VbTable& table)
+{
+    p.print(recordLevel(p), "end if");
+    writeRecordBlockEnd(p, table, false);
+}
+
 void writeRecordBlockEnd(SourcePrinter& p, const VbTable& table, bool update)
 {
     {

@@ -47,6 +47,10 @@ void writeReadCopy(SourcePrinter& p, const VbField& field, const std::string& ta
 // empty strings is only written when the value is not empty.
 void writeFieldAssignment(SourcePrinter& p, const VbField& field, const std::string& value);
 
+// The end of the eof test that writeReadResultBranch opened, then the
+// closing lines of a read.
+void writeReadResultEnd(SourcePrinter& p, const VbTable& table);
+
 // update (for a write), close, and the end of the with-statement.
 void writeRecordBlockEnd(SourcePrinter& p, const VbTable& table, bool update);
 

@@ -23,15 +23,15 @@ void writeClearingLines(SourcePrinter& p, const VbTable& table)
     p.print(1, "' レコードが無い場合に備えて、変数のクリアを行います");
     if (withBlocks)
         p.print(1, "with $typ$", {{"typ", table.structureParameter}});
-    auto members = p.indented(withBlocks ? 2 : 1);
     const std::string structure = withBlocks ? std::string() : table.structureParameter;
+    const int level = withBlocks ? 2 : 1;
     for (const VbField* field : table.otherFields()) {
         const std::string clearing =
             field->initialValue.empty() ? structure : memberReference(structure, *field) + field->initialValue;
-        p.printWithComment(0, "$clearing$", {{"clearing", clearing}}, field->comment);
+        p.printWithComment(level, "$clearing$", {{"clearing", clearing}}, field->comment);
     }
     if (withBlocks)
-        p.print(-1, "end with");
+        p.print(1, "end with");
 }
 
 // The record's non-key fields into the structure: written out in full also
@@ -58,9 +58,8 @@ void writeReadFunction(SourcePrinter& p, const VbTable& table)
     {
         auto copy = p.indented(recordLevel(p) + 1);
         writeCopyLines(p, table);
-        p.print(-1, "end if");
     }
-    writeRecordBlockEnd(p, table, false);
+    writeReadResultEnd(p, table);
     p.print(0, "end function");
 }
 
