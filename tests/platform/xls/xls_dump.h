@@ -14,7 +14,9 @@ namespace schemist::test {
 
 inline std::string xlsDumpScript()
 {
-    return (std::filesystem::path(__FILE__).parent_path() / "xls_dump.py").string();
+    // Found from the tests' folder rather than __FILE__, which a compiler
+    // cache may have made relative to the build folder.
+    return (std::filesystem::path(SCHEMIST_TEST_DATA).parent_path() / "platform" / "xls" / "xls_dump.py").string();
 }
 
 inline bool xlrdAvailable()
