@@ -68,22 +68,40 @@ void unregisterOpen(const std::string& key, OpenMode mode)
         registry().erase(it);
 }
 
-[[noreturn]] void failSql(sqlite3* db, const std::string& path, const std::string& what)
+// What a failed statement left in the connection, taken before anything
+// else (a rollback) runs on it and replaces it.
+struct SqlFailure {
+    int code;
+    int systemErrno;
+    std::string detail;
+};
+
+SqlFailure lastFailure(sqlite3* db)
 {
-    int code = sqlite3_extended_errcode(db) & 0xFF;
-    std::string detail = sqlite3_errmsg(db);
+    return {sqlite3_extended_errcode(db) & 0xFF, sqlite3_system_errno(db), sqlite3_errmsg(db)};
+}
+
+[[noreturn]] void failSql(const SqlFailure& failure, const std::string& path, const std::string& what)
+{
+    int code = failure.code;
+    const std::string& detail = failure.detail;
     if (code == SQLITE_BUSY || code == SQLITE_LOCKED)
         throw Error("作業用データベースは他のプログラムが使用中です: " + path);
     if (code == SQLITE_NOTADB || code == SQLITE_CORRUPT)
         throw Error("作業用データベースが壊れているか、作業用データベースではありません: " + path +
                     "（「初期データ作成」または schemist-cli --init で作り直してください）");
-    if (code == SQLITE_FULL || (code == SQLITE_IOERR && sqlite3_system_errno(db) == ENOSPC))
+    if (code == SQLITE_FULL || (code == SQLITE_IOERR && failure.systemErrno == ENOSPC))
         throw Error("ディスクの空きが足りないため作業用データベースに書き込めません: " + path);
     if (code == SQLITE_READONLY || code == SQLITE_CANTOPEN || code == SQLITE_PERM || code == SQLITE_IOERR)
         throw Error("作業用データベースに書き込めません: " + path + ": " + detail);
     if (code == SQLITE_CONSTRAINT)
         throw Error(what + ": " + detail);
     throw Error(what + ": " + path + ": " + detail);
+}
+
+[[noreturn]] void failSql(sqlite3* db, const std::string& path, const std::string& what)
+{
+    failSql(lastFailure(db), path, what);
 }
 
 struct StatementDeleter {
@@ -643,9 +661,12 @@ void Transaction::commit()
         return;
     open_ = false;
     if (sqlite3_exec(db_->db_, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK) {
-        sqlite3_exec(db_->db_, "ROLLBACK", nullptr, nullptr, nullptr);
+        SqlFailure failure = lastFailure(db_->db_);
+        // A full disk may already have rolled the transaction back.
+        if (sqlite3_get_autocommit(db_->db_) == 0)
+            sqlite3_exec(db_->db_, "ROLLBACK", nullptr, nullptr, nullptr);
         db_->catalogLoaded_ = false;
-        failSql(db_->db_, db_->path_, "作業用データベースに書き込めません");
+        failSql(failure, db_->path_, "作業用データベースに書き込めません");
     }
 }
 
