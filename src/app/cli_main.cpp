@@ -222,6 +222,9 @@ int runCommand(const CliOptions& o)
         std::cout << definitionLines("Access_Table", outcome.outputs.accessRows)
                   << definitionLines("VB_Table", outcome.outputs.vbRows);
     }
+    if (!inMemory && (!outcome.writtenFiles.empty() || !outcome.unchangedFiles.empty()))
+        message("書き込み: " + std::to_string(outcome.writtenFiles.size()) + " 件、変更なし: " +
+                std::to_string(outcome.unchangedFiles.size()) + " 件");
     if (o.check) {
         auto differences = compareWithFolder(outcome.outputs, request.outputFolder, outcome.outputs.classPrefixes);
         if (differences.empty())

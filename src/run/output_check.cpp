@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <set>
 
 namespace schemist {
@@ -18,15 +19,33 @@ std::vector<std::string> decodedLines(const std::string& bytes)
     return splitLines(decodeToUtf8(bytes, "CP932"));
 }
 
+// Files larger than this (or, for a file the run writes, than this beyond
+// its new size) are not read for a diff: no generated file comes near it,
+// and a huge file in an output's place must not be loaded whole.
+constexpr std::uintmax_t kDiffLimit = 8u << 20;
+
+std::uintmax_t sizeOf(const std::string& path)
+{
+    std::error_code ec;
+    std::uintmax_t size = std::filesystem::file_size(path, ec);
+    return ec ? 0 : size;
+}
+
+std::string tooLargeToCompare(std::uintmax_t size, std::size_t freshSize)
+{
+    return "ファイルが大きすぎるため内容は比較しません（" + std::to_string(size) + " バイト。作成されるファイルは " +
+           std::to_string(freshSize) + " バイトです）";
+}
+
 // True when the file at `path` is a class module named `className`.
 bool isClassFileOf(const std::string& path, const std::string& className)
 {
-    std::string head;
-    try {
-        head = readWholeFile(path).substr(0, 512);
-    } catch (const std::exception&) {
+    std::string head(512, '\0');
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
         return false;
-    }
+    in.read(head.data(), static_cast<std::streamsize>(head.size()));
+    head.resize(static_cast<std::size_t>(in.gcount()));
     return head.rfind("VERSION 1.0 CLASS\r\n", 0) == 0 &&
            head.find("\r\nAttribute VB_Name = \"" + className + "\"\r\n") != std::string::npos;
 }
@@ -46,6 +65,11 @@ std::vector<OutputDifference> compareWithFolder(const RunOutputs& outputs, const
                                    unifiedDiff({}, decodedLines(fresh), "/dev/null", "b/" + fileNameOf(file.path))});
             continue;
         }
+        std::uintmax_t size = sizeOf(file.path);
+        if (size > fresh.size() + kDiffLimit) {
+            differences.push_back({OutputDifference::Kind::Changed, file.path, tooLargeToCompare(size, fresh.size())});
+            continue;
+        }
         std::string current = readWholeFile(file.path);
         if (current != fresh)
             differences.push_back({OutputDifference::Kind::Changed, file.path,
@@ -55,7 +79,7 @@ std::vector<OutputDifference> compareWithFolder(const RunOutputs& outputs, const
     if (!outputs.workbookPath.empty()) {
         if (!fileExists(outputs.workbookPath))
             differences.push_back({OutputDifference::Kind::Missing, outputs.workbookPath, "定義書がありません"});
-        else if (readWholeFile(outputs.workbookPath) != outputs.workbookBytes)
+        else if (!fileHolds(outputs.workbookPath, outputs.workbookBytes))
             differences.push_back({OutputDifference::Kind::Changed, outputs.workbookPath,
                                    "定義書の内容が変わります（表計算ソフトで開いて保存し直した定義書も変更として扱います）"});
     }
@@ -74,9 +98,20 @@ std::vector<OutputDifference> compareWithFolder(const RunOutputs& outputs, const
                 stale.push_back(entry.path().string());
         }
         std::sort(stale.begin(), stale.end());
-        for (const std::string& path : stale)
+        for (const std::string& path : stale) {
+            std::uintmax_t size = sizeOf(path);
             differences.push_back({OutputDifference::Kind::Stale, path,
-                                   unifiedDiff(decodedLines(readWholeFile(path)), {}, "a/" + fileNameOf(path), "/dev/null")});
+                                   size > kDiffLimit ? tooLargeToCompare(size, 0)
+                                                     : unifiedDiff(decodedLines(readWholeFile(path)), {},
+                                                                   "a/" + fileNameOf(path), "/dev/null")});
+        }
+    }
+    if (!outputs.renameRecordPath.empty()) {
+        if (std::optional<PendingRenames> pending = pendingRenames(outputs.renameRecordPath))
+            differences.push_back({OutputDifference::Kind::Interrupted, outputs.renameRecordPath,
+                                   "前回の書き込みが途中で止まっています（" + std::to_string(pending->total) +
+                                       " 件中 " + std::to_string(pending->remaining) +
+                                       " 件が未完了）。次の実行で完了します"});
     }
     return differences;
 }
@@ -89,6 +124,7 @@ std::string describeDifferences(const std::vector<OutputDifference>& differences
         case OutputDifference::Kind::Changed: out += "変更: " + d.path + "\n"; break;
         case OutputDifference::Kind::Missing: out += "未作成: " + d.path + "\n"; break;
         case OutputDifference::Kind::Stale: out += "不要: " + d.path + "（このテーブルはもうありません）\n"; break;
+        case OutputDifference::Kind::Interrupted: out += "中断: " + d.path + "\n"; break;
         }
         out += d.detail;
         if (!d.detail.empty() && d.detail.back() != '\n')

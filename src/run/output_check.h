@@ -10,7 +10,7 @@
 namespace schemist {
 
 struct OutputDifference {
-    enum class Kind { Changed, Missing, Stale };
+    enum class Kind { Changed, Missing, Stale, Interrupted };
     Kind kind;
     std::string path;
     // For source files: a unified diff of the decoded text. For the
@@ -20,7 +20,9 @@ struct OutputDifference {
 
 // Compares the run's outputs with the output folder. Class files of tables
 // no longer in the run are named as stale only when they carry this run's
-// class-file naming (a prefix of this run and a matching VB_Name line).
+// class-file naming (a prefix of this run and a matching VB_Name line). A
+// file far larger than the one the run would write counts as changed without
+// being read. A rename record left by an interrupted run is reported too.
 std::vector<OutputDifference> compareWithFolder(const RunOutputs& outputs, const std::string& outputFolder,
                                                 const std::vector<std::string>& classPrefixes);
 

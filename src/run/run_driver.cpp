@@ -9,6 +9,7 @@
 #include "platform/error.h"
 #include "platform/paths.h"
 #include "platform/text.h"
+#include "run/source_names.h"
 #include "store/work_tables.h"
 
 #include <future>
@@ -40,18 +41,47 @@ void checkOutputFolder(const std::string& folder)
         throw Error("出力先フォルダに書き込めません: " + folder);
 }
 
-// Drops the work tables after a run, whatever became of it. A failure here
-// must not hide the run's own error.
-void dropWorkTablesQuietly(dao::Database& store, RunOutcome& outcome)
+// The output name's own files must fit the file system's name limit; found
+// out here, before the database is read.
+void checkOutputNames(const RunRequest& request, std::int16_t moduleKind, const std::string& outputPathStem)
+{
+    if (request.makeVB && moduleKind != 3)
+        checkFileNameLength(outputPathStem + ".bas");
+    if (request.makeExcel)
+        checkFileNameLength(outputPathStem + ".xls");
+}
+
+// Drops the work tables after a run, whatever became of it. The outputs do
+// not depend on the work tables, and the next run recreates them, so a
+// failure here is a warning naming its cause, never the run's outcome.
+void dropWorkTablesQuietly(dao::Database& store, std::vector<std::string>& notes)
 {
     try {
         DropWorkTables(store);
     } catch (const Error& e) {
-        if (outcome.error.empty()) {
-            outcome.error = std::string("作業テーブルの削除に失敗しました: ") + e.what();
-            outcome.succeeded = false;
-        }
+        notes.push_back(std::string("作業テーブルを削除できませんでした（次の実行で作り直します）: ") + e.what());
     }
+}
+
+// Whether a temporary file in the output folder, made for `target`, belongs
+// to the outputs of this run: its own files, its rename record, and class
+// files carrying its class prefixes.
+bool isTemporaryOfRun(const std::string& target, const RunOutputs& outputs, const std::string& folder)
+{
+    auto cut = [&](const std::string& name) { return temporaryFileTargetOf(folder, name); };
+    for (const OutputFile& file : outputs.sources)
+        if (target == cut(fileNameOf(file.path)))
+            return true;
+    if (!outputs.workbookPath.empty() && target == cut(fileNameOf(outputs.workbookPath)))
+        return true;
+    if (target == cut(fileNameOf(outputs.renameRecordPath)))
+        return true;
+    bool wasCut = cut(target + "x") == target;
+    for (const std::string& prefix : outputs.classPrefixes)
+        if (!prefix.empty() && target.rfind(prefix, 0) == 0 &&
+            (wasCut || (target.size() > 4 && target.compare(target.size() - 4, 4, ".cls") == 0)))
+            return true;
+    return false;
 }
 
 }  // namespace
@@ -107,8 +137,12 @@ void RunDriver::runGeneration(const RunRequest& request, Progress& progress, Run
 {
     const std::string moduleName = trimBlanks(request.outputName);
     const std::string outputPathStem = joinPath(request.outputFolder, moduleName);
+    outcome.outputs.renameRecordPath = renameRecordPath(request.outputFolder, moduleName);
     if (request.makeVB || request.makeExcel)
-        step("出力先の確認", [&] { checkOutputFolder(request.outputFolder); });
+        step("出力先の確認", [&] {
+            checkOutputFolder(request.outputFolder);
+            checkOutputNames(request, settings_.ModuleKind, outputPathStem);
+        });
 
     SourceSchema schema = step("データベースの読み込み", [&] {
         SourceReadOptions options;
@@ -124,6 +158,8 @@ void RunDriver::runGeneration(const RunRequest& request, Progress& progress, Run
         }
         return read;
     });
+    if (std::optional<std::string> problem = unusableNameProblem(schema, request.tables))
+        throw Error(*problem);
 
     dao::Database store = step("作業用データベースのオープン", [&] {
         return dao::Database::open(settings_.WorkStorePath, dao::OpenMode::Exclusive);
@@ -180,36 +216,71 @@ void RunDriver::runGeneration(const RunRequest& request, Progress& progress, Run
         if (request.makeExcel)
             progress.set(80);
     } catch (...) {
+        std::vector<std::string> notes;
+        dropWorkTablesQuietly(store, notes);
         outcome.warnings = warnings.messages();
-        dropWorkTablesQuietly(store, outcome);
+        outcome.warnings.insert(outcome.warnings.end(), notes.begin(), notes.end());
         throw;
     }
     outcome.warnings = warnings.messages();
 
     // The outputs are written while the work tables are dropped.
+    std::vector<std::string> writeNotes;
+    std::vector<std::string> dropNotes;
     std::future<void> written;
     if (mode == WriteMode::Write)
-        written = std::async(std::launch::async, [&] { writeOutputs(outcome); });
-    dropWorkTablesQuietly(store, outcome);
-    if (written.valid())
-        written.get();
-    if (!outcome.error.empty())
-        throw Error(outcome.error);
+        written = std::async(std::launch::async, [&] { writeOutputs(outcome, writeNotes); });
+    dropWorkTablesQuietly(store, dropNotes);
+    auto addNotes = [&] {
+        for (const auto* notes : {&writeNotes, &dropNotes})
+            outcome.warnings.insert(outcome.warnings.end(), notes->begin(), notes->end());
+    };
+    try {
+        if (written.valid())
+            written.get();
+    } catch (...) {
+        addNotes();
+        throw;
+    }
+    addNotes();
 }
 
-void RunDriver::writeOutputs(RunOutcome& outcome) const
+void RunDriver::writeOutputs(RunOutcome& outcome, std::vector<std::string>& notes) const
 {
     step("ファイルの書き込み", [&] {
-        // All or nothing: a file that cannot be written leaves every output
-        // of the earlier run in place, not a mix of both runs.
+        const RunOutputs& outputs = outcome.outputs;
+        std::string folder = folderOf(outputs.renameRecordPath);
+        // What a killed run left: first its renames, completed as a set,
+        // then its temporary files.
+        if (std::optional<PendingRenames> pending = finishPendingRenames(outputs.renameRecordPath))
+            notes.push_back("前回中断された書き込みを完了しました（" + std::to_string(pending->total) + " 件中 " +
+                            std::to_string(pending->remaining) + " 件が未完了でした）: " + folder);
+        removeTemporaryFiles(folder, [&](const std::string& target) { return isTemporaryOfRun(target, outputs, folder); });
+
+        // Files that already hold this run's bytes are left alone (their
+        // times stay, build tools and version control stay quiet). The rest
+        // are all or nothing: a file that cannot be written leaves every
+        // output of the earlier run in place, not a mix of both runs.
         std::vector<PendingFile> files;
-        for (const OutputFile& file : outcome.outputs.sources)
-            files.push_back({file.path, file.bytes()});
-        if (!outcome.outputs.workbookPath.empty())
-            files.push_back({outcome.outputs.workbookPath, outcome.outputs.workbookBytes});
-        writeFilesAtomically(files);
-        for (const PendingFile& file : files)
-            outcome.writtenFiles.push_back(file.path);
+        auto add = [&](const std::string& path, std::string bytes) {
+            if (fileHolds(path, bytes)) {
+                outcome.unchangedFiles.push_back(path);
+            } else {
+                outcome.writtenFiles.push_back(path);
+                files.push_back({path, std::move(bytes)});
+            }
+        };
+        for (const OutputFile& file : outputs.sources)
+            add(file.path, file.bytes());
+        if (!outputs.workbookPath.empty())
+            add(outputs.workbookPath, outputs.workbookBytes);
+        try {
+            writeFilesAtomically(files, outputs.renameRecordPath);
+        } catch (...) {
+            outcome.writtenFiles.clear();
+            outcome.unchangedFiles.clear();
+            throw;
+        }
     });
 }
 

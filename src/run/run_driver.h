@@ -1,8 +1,8 @@
 // The run driver: the road of one run, shared by the command line and the
 // main window. It checks the inputs, reads the selected tables' definitions,
-// converts them, generates the outputs in memory, writes them (each file
-// atomically, all only once everything was generated), reports progress and
-// warnings, and always removes the run's work tables.
+// converts them, generates the outputs in memory, writes those that changed
+// (each file atomically, all only once everything was generated), reports
+// progress and warnings, and always removes the run's work tables.
 #pragma once
 
 #include "gen/common/output_file.h"
@@ -37,6 +37,9 @@ struct RunOutputs {
     std::vector<DefinitionRow> vbRows;
     // Class runs: the item and collection prefixes the class files carry.
     std::vector<std::string> classPrefixes;
+    // Where the list of renames is kept while the files are renamed into
+    // place; a record left there means an earlier run was interrupted.
+    std::string renameRecordPath;
 };
 
 struct RunOutcome {
@@ -46,7 +49,10 @@ struct RunOutcome {
     // The failed step and why.
     std::string error;
     std::vector<std::string> warnings;
+    // Files replaced or created, and files that already held exactly the
+    // bytes of this run and were left alone.
     std::vector<std::string> writtenFiles;
+    std::vector<std::string> unchangedFiles;
     RunOutputs outputs;
 };
 
@@ -105,7 +111,7 @@ private:
     };
 
     void runGeneration(const RunRequest& request, Progress& progress, RunOutcome& outcome, WriteMode mode);
-    void writeOutputs(RunOutcome& outcome) const;
+    void writeOutputs(RunOutcome& outcome, std::vector<std::string>& notes) const;
     SourceResult generateSource(const std::vector<DefinitionRow>& vbRows, const IdentifierSet& ids,
                                 const TypePrefixes& prefixes, const std::string& outputFolder,
                                 const std::string& outputPathStem, const std::string& moduleName) const;

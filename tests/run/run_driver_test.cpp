@@ -160,7 +160,7 @@ TEST_F(Driver, AnOutputThatCannotBeWrittenLeavesTheEarlierOutputsInPlace)
     EXPECT_TRUE(outcome.writtenFiles.empty());
     EXPECT_EQ(test::readFile(dir.file("Sample.bas")), "earlier run") << "not half the new outputs";
     for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
-        EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos) << entry.path();
+        EXPECT_EQ(entry.path().filename().string().find(".schemist-tmp-"), std::string::npos) << entry.path();
 
     std::filesystem::remove(dir.file("Sample.xls"));
     outcome = driver().start(request(), progress);
