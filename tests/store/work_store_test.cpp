@@ -14,6 +14,7 @@
 #include <csignal>
 #include <filesystem>
 #include <set>
+#include <sys/mount.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -289,4 +290,32 @@ TEST(WorkStoreFile, ForeignAndDamagedFilesAreRefusedWithTheWayOut)
         EXPECT_EQ(test::readFile(file), before);
     }
     EXPECT_THROW(ValidateWorkStore(dir.file("missing.db")), Error);
+}
+
+TEST(WorkStoreFile, ACommitOnAFullDiskNamesTheFullDisk)
+{
+    // A full disk may make the commit roll the transaction back by itself;
+    // the rollback that follows must not replace the cause with its own
+    // "no transaction is active".
+    ScratchDir dir;
+    std::string where = dir.file("small");
+    std::filesystem::create_directories(where);
+    if (::mount("tmpfs", where.c_str(), "tmpfs", 0, "size=600k") != 0)
+        GTEST_SKIP() << "mounting a small file system needs root";
+    struct Unmount {
+        std::string at;
+        ~Unmount() { ::umount2(at.c_str(), MNT_DETACH); }
+    } unmount{where};
+    std::string path = where + "/SCHM.db";
+    RebuildWorkStore(path, false);
+    Database db = Database::open(path, OpenMode::Exclusive);
+    CreateWorkTables(db);
+    auto space = std::filesystem::space(where);
+    test::writeFile(where + "/filler", std::string(space.available, 'x'));
+    try {
+        DropWorkTables(db);
+        ADD_FAILURE() << "the drop fitted on a full disk";
+    } catch (const Error& e) {
+        EXPECT_NE(std::string(e.what()).find("ディスクの空きが足りない"), std::string::npos) << e.what();
+    }
 }
