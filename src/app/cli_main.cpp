@@ -1,18 +1,22 @@
 // schemist-cli: the run of the main window's Start button, from the command
 // line. Messages go to standard error; exit status 0 on success, 2 on any
 // failure, 64 on bad usage.
+#include "app/cli_japanese.h"
 #include "platform/error.h"
 #include "platform/paths.h"
 #include "platform/atomic_file.h"
+#include "platform/text.h"
 #include "run/definition_lines.h"
 #include "run/definitions_json.h"
 #include "run/output_check.h"
+#include "run/output_name.h"
 #include "run/run_driver.h"
 #include "run/startup.h"
 #include "store/default_data.h"
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <iostream>
@@ -70,7 +74,9 @@ const NumberOption kNumberOptions[] = {
     {"--footer-right", "フッター右 (0-3)", &RunSettings::FooterRight, 0, 3},
 };
 
-void message(const std::string& text) { std::cerr << text << '\n'; }
+// Names in messages come from files and the command line: a control
+// character in them is shown, never sent to the terminal.
+void message(const std::string& text) { std::cerr << printableText(text, true) << '\n'; }
 
 // Digits only, within the option's range: the same rule as the options dialog.
 std::optional<std::int16_t> parseSetting(const std::string& text, const NumberOption& option)
@@ -109,6 +115,62 @@ bool applySettings(const CliOptions& options, RunSettings& settings)
     return true;
 }
 
+// Requests that cannot be carried out as asked, refused before anything is
+// read: a bad output name, two formats on standard output, or nothing to do.
+std::optional<std::string> usageProblem(const CliOptions& o)
+{
+    if (auto problem = outputNameProblem(o.outputName))
+        return problem;
+    int standardOutputWriters = int(o.list) + int(o.showDefinitions) + int(o.check) + int(o.definitionsJson == "-");
+    if (standardOutputWriters > 1)
+        return std::string("標準出力に書くオプションは 1 つだけ指定してください "
+                           "(--list, --show-definitions, --check, --definitions-json - のいずれか)");
+    bool somethingToDo = !o.noVB || !o.noExcel || o.list || o.showDefinitions || !o.definitionsJson.empty() || o.init;
+    if (!somethingToDo)
+        return std::string("--no-vb と --no-excel を両方指定すると何も作成しません "
+                           "(--list, --show-definitions, --definitions-json と一緒に指定してください)");
+    return std::nullopt;
+}
+
+std::string trimmedName(const std::string& text)
+{
+    std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+// The typed table names as the database spells them: blanks around a name
+// are ignored, and ASCII letters compared without regard to case, as Access
+// compares them. Names found nowhere go to `unknown`.
+std::vector<std::string> tablesAsSpelled(const std::vector<std::string>& typed, const std::vector<std::string>& local,
+                                         std::vector<std::string>& unknown)
+{
+    std::vector<std::string> tables;
+    for (const std::string& entry : typed) {
+        const std::string name = trimmedName(entry);
+        if (name.empty())
+            continue;
+        auto found = std::find(local.begin(), local.end(), name);
+        if (found == local.end())
+            found = std::find_if(local.begin(), local.end(),
+                                 [&](const std::string& table) { return equalsIgnoringAsciiCase(table, name); });
+        if (found == local.end())
+            unknown.push_back(name);
+        else if (std::find(tables.begin(), tables.end(), *found) == tables.end())
+            tables.push_back(*found);
+    }
+    return tables;
+}
+
+std::string joined(const std::vector<std::string>& names)
+{
+    std::string text;
+    for (const std::string& name : names)
+        text += (text.empty() ? "" : ", ") + name;
+    return text;
+}
+
 void showProgressOnTerminal(int value)
 {
     if (::isatty(STDERR_FILENO))
@@ -117,15 +179,20 @@ void showProgressOnTerminal(int value)
 
 void defineOptions(CLI::App& app, CliOptions& o)
 {
-    app.add_option("source", o.source, "入力データ (.mdb / .accdb)");
-    app.add_option("--tables", o.tables, "処理対象のテーブル (カンマ区切り、既定: すべてのローカルテーブル)")->delimiter(',');
-    app.add_option("--out", o.outputFolder, "出力先フォルダ (既定: カレントフォルダ)");
-    app.add_option("--name", o.outputName, "出力ファイル名(モジュール名) (既定: 入力データのファイル名)");
+    app.add_option("ファイル", o.source, "入力データ (.mdb / .accdb)")->type_name("");
+    app.add_option("--tables", o.tables,
+                   "処理対象のテーブル (カンマ区切り、大文字と小文字は区別しない; 既定: すべてのローカルテーブル)")
+        ->delimiter(',')
+        ->type_name("テーブル名");
+    app.add_option("--out", o.outputFolder, "出力先フォルダ (既定: カレントフォルダ)")->type_name("フォルダ");
+    app.add_option("--name", o.outputName, "出力ファイル名(モジュール名) (既定: 入力データのファイル名)")
+        ->type_name("名前");
     app.add_flag("--no-vb", o.noVB, "VBソースを作成しない");
     app.add_flag("--no-excel", o.noExcel, "データベース構造をExcelに出力しない");
     for (const NumberOption& option : kNumberOptions)
         app.add_option_function<std::string>(option.flag, [&o, &option](const std::string& v) { o.numbers[option.flag] = v; },
-                                              option.help);
+                                              option.help)
+            ->type_name("数値");
     app.add_flag_function("--with", [&o](std::int64_t) { o.with = true; }, "With...End Withによる省略を行う (既定)");
     app.add_flag_function("--no-with", [&o](std::int64_t) { o.with = false; }, "With...End Withによる省略を行わない");
     app.add_flag("--collection", o.collection, "複数レコード読み書きサポートで出力 (クラスモジュール)");
@@ -134,10 +201,17 @@ void defineOptions(CLI::App& app, CliOptions& o)
     app.add_flag("--check", o.check,
                  "出力先のファイルが最新か調べる (何も書き込まない; 0 = 最新, 1 = 変更あり, 2 = 失敗)");
     app.add_option("--definitions-json", o.definitionsJson,
-                   "変換した定義を JSON で FILE に書き出す (- は標準出力; 出力ファイルも通常どおり作成する。作成しない場合は --check と併用)");
-    app.add_option("--jet3-charset", o.jet3Charset, "Access 97 形式のファイルの文字コード (既定: CP932)");
+                   "変換した定義を JSON でファイルに書き出す (- は標準出力; 出力ファイルも通常どおり作成する。"
+                   "作成しない場合は --check と併用。ただし --check と - は併用できない)")
+        ->type_name("ファイル");
+    app.add_option("--jet3-charset", o.jet3Charset, "Access 97 形式のファイルの文字コード (既定: CP932)")
+        ->type_name("文字コード");
     app.add_flag("--init", o.init, "初期データを作成する (作業用データベースを作り直す)");
-    app.add_option("--store", o.store, "作業用データベースのパス (既定: ドキュメントフォルダの SCHM.db)");
+    app.add_option("--store", o.store, "作業用データベースのパス (既定: ドキュメントフォルダの SCHM.db)")
+        ->type_name("ファイル");
+    app.footer("標準出力に書くのは --list, --show-definitions, --check, --definitions-json - のうち 1 つだけです。\n"
+               "終了ステータス: 0 成功 (--check では最新), 1 --check で変更あり, 2 失敗, 64 使い方の誤り\n"
+               "詳しくは man schemist-cli を参照してください。");
     app.add_flag("--version", o.version, "バージョンを表示する");
 }
 
@@ -146,6 +220,10 @@ int runCommand(const CliOptions& o)
     if (o.version) {
         std::cout << kVersionMessage << '\n';
         return kExitOk;
+    }
+    if (auto problem = usageProblem(o)) {
+        message(*problem + " (schemist-cli --help で使い方を表示します)");
+        return kExitUsage;
     }
     RunSettings requested = RunSettings::startValues();
     if (!applySettings(o, requested))
@@ -178,7 +256,7 @@ int runCommand(const CliOptions& o)
 
     if (o.list) {
         for (const std::string& name : driver.listTables(o.source))
-            std::cout << name << '\n';
+            std::cout << printableText(name) << '\n';
         return kExitOk;
     }
     if (state.storeProblem) {
@@ -188,13 +266,33 @@ int runCommand(const CliOptions& o)
 
     RunRequest request;
     request.sourcePath = o.source;
-    request.tables = o.tables.empty() ? driver.listTables(o.source) : o.tables;
+    const std::vector<std::string> localTables = driver.listTables(o.source);
+    if (o.tables.empty()) {
+        request.tables = localTables;
+    } else {
+        std::vector<std::string> unknown;
+        request.tables = tablesAsSpelled(o.tables, localTables, unknown);
+        if (!unknown.empty()) {
+            message("テーブルが見つかりません: " + joined(unknown) + " (" + o.source +
+                    ")。処理対象にできるテーブルは schemist-cli --list で表示します");
+            return kExitFailure;
+        }
+        if (request.tables.empty()) {
+            message("--tables にテーブル名を指定してください");
+            return kExitUsage;
+        }
+    }
     if (request.tables.empty()) {
         message("処理できるテーブルがありません (システムテーブルとリンクテーブルは対象外です): " + o.source);
         return kExitFailure;
     }
     request.outputFolder = o.outputFolder;
     request.outputName = o.outputName.empty() ? fileNameOf(pathStem(o.source)) : o.outputName;
+    // The name taken from the source file obeys the rule for typed names.
+    if (auto problem = outputNameProblem(request.outputName)) {
+        message(*problem + " (--name で出力ファイル名を指定してください)");
+        return kExitUsage;
+    }
     request.makeVB = !o.noVB;
     request.makeExcel = !o.noExcel;
 
@@ -206,7 +304,7 @@ int runCommand(const CliOptions& o)
         return kExitFailure;
     }
     for (const std::string& warning : outcome.warnings)
-        message("警告: " + warning);
+        message("警告: " + printableText(warning));
     if (!outcome.succeeded) {
         message(outcome.error);
         return kExitFailure;
@@ -229,7 +327,7 @@ int runCommand(const CliOptions& o)
         auto differences = compareWithFolder(outcome.outputs, request.outputFolder, outcome.outputs.classPrefixes);
         if (differences.empty())
             return kExitOk;
-        std::cout << describeDifferences(differences);
+        std::cout << printableText(describeDifferences(differences), true);
         message("生成ファイルはデータベースと一致していません: " + std::to_string(differences.size()) + " 件");
         return kExitStale;
     }
@@ -242,13 +340,15 @@ int main(int argc, char** argv)
 {
     CLI::App app{"Schemist for Access: Access のテーブル定義から Visual Basic のソースと Excel の定義書を作成します", "schemist-cli"};
     CliOptions options;
+    cli::useJapaneseHelp(app);
     defineOptions(app, options);
+    app.failure_message(cli::japaneseFailureMessage);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
         return app.exit(e);
     } catch (const CLI::ParseError& e) {
-        message(std::string("引数が正しくありません: ") + e.what() + " (schemist-cli --help で使い方を表示します)");
+        app.exit(e);
         return kExitUsage;
     }
     try {

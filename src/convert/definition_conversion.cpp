@@ -3,6 +3,7 @@
 
 #include "store/default_rows.h"
 #include "store/work_tables.h"
+#include "platform/text.h"
 
 #include <map>
 
@@ -85,10 +86,18 @@ ConvertedRows convertRows(dao::Database& db, const std::vector<DefinitionRow>& i
     for (const DefinitionRow& row : input) {
         const std::optional<TypeRow>& typeRow = typeRows.find(row.Type);
         if (!typeRow)
-            warnings.add("テーブル " + row.TableName + " のフィールド " + row.FieldName + " の型 \"" + row.Type +
-                         "\" はデフォルト宣言にないため、\"" + kUndefinedType + "\" として変換しました");
+            warnings.add("テーブル " + printableText(row.TableName) + " のフィールド " + printableText(row.FieldName) +
+                         " の型 \"" + printableText(row.Type) + "\" はデフォルト宣言にないため、\"" + kUndefinedType +
+                         "\" として変換しました");
         out.inside.push_back(WriteConvertedRow(row, typeRow ? std::optional(typeRow->inside) : std::nullopt));
         out.vb.push_back(WriteConvertedRow(row, typeRow ? std::optional(typeRow->vb) : std::nullopt));
+        // The type row exists but names no Visual Basic type (OLE objects,
+        // GUIDs, ...): the member "as 未定義" will not compile.
+        if (typeRow && out.vb.back().Type == kUndefinedType)
+            warnings.add("テーブル " + printableText(row.TableName) + " のフィールド " + printableText(row.FieldName) +
+                         " の Access の型 \"" + printableText(row.Type) + "\" には VB の型がないため、\"" +
+                         kUndefinedType + "\" として出力します (このままではコンパイルできません。" +
+                         "デフォルト宣言で VB の型を設定してください)");
     }
     return out;
 }

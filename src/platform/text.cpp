@@ -196,4 +196,30 @@ std::string toLowerAscii(std::string_view text)
     return out;
 }
 
+bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b)
+{
+    return a.size() == b.size() && toLowerAscii(a) == toLowerAscii(b);
+}
+
+std::string printableText(std::string_view text, bool keepLineBreaks)
+{
+    auto isControl = [keepLineBreaks](unsigned char c) {
+        return (c < 0x20 || c == 0x7f) && !(keepLineBreaks && c == '\n');
+    };
+    std::string out;
+    out.reserve(text.size());
+    for (char ch : text) {
+        auto c = static_cast<unsigned char>(ch);
+        if (!isControl(c)) {
+            out.push_back(ch);
+            continue;
+        }
+        static const char hex[] = "0123456789ABCDEF";
+        out += "\\x";
+        out.push_back(hex[c >> 4]);
+        out.push_back(hex[c & 0xf]);
+    }
+    return out;
+}
+
 }  // namespace schemist

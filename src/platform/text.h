@@ -41,4 +41,14 @@ std::string trimBlanks(std::string_view text);
 
 std::string toLowerAscii(std::string_view text);
 
+// True when the two texts are equal with ASCII letters compared without
+// regard to case, the way Access compares table names.
+bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b);
+
+// The text with every control character (U+0000 to U+001F and U+007F) shown
+// as \xNN, so that a name read from a file cannot drive the terminal or
+// split a message. With keepLineBreaks, "\n" stays (for texts of several
+// lines that the program put together itself).
+std::string printableText(std::string_view text, bool keepLineBreaks = false);
+
 }  // namespace schemist

@@ -1,12 +1,24 @@
 // Tab-separated lines of definition rows.
 #include "run/definition_lines.h"
 
+#include "platform/text.h"
+
+#include <algorithm>
+
 namespace schemist {
 namespace {
 
+bool needsEscape(char c)
+{
+    auto u = static_cast<unsigned char>(c);
+    return u < 0x20 || u == 0x7f || c == '\\';
+}
+
+// Tab, line breaks and the backslash keep their short forms; every other
+// control character (ESC above all) is shown as \xNN.
 std::string escaped(const std::string& text)
 {
-    if (text.find_first_of("\t\r\n\\") == std::string::npos)
+    if (std::none_of(text.begin(), text.end(), needsEscape))
         return text;
     std::string out;
     out.reserve(text.size() + 8);
@@ -16,7 +28,7 @@ std::string escaped(const std::string& text)
         case '\r': out += "\\r"; break;
         case '\n': out += "\\n"; break;
         case '\\': out += "\\\\"; break;
-        default: out.push_back(c);
+        default: out += needsEscape(c) ? printableText(std::string_view(&c, 1)) : std::string(1, c);
         }
     }
     return out;

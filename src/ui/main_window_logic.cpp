@@ -3,6 +3,7 @@
 
 #include "platform/error.h"
 #include "platform/text.h"
+#include "run/output_name.h"
 #include "store/default_data.h"
 
 namespace schemist::ui {
@@ -76,6 +77,11 @@ StartAnswer MainWindowLogic::start(const RunRequest& request, const Executor& ex
     if (auto message = RunDriver::checkStartInputs(request)) {
         answer.message = message;
         answer.focusOutputName = trimBlanks(request.outputName).empty();
+        return answer;
+    }
+    if (auto problem = outputNameProblem(request.outputName)) {
+        answer.message = problem;
+        answer.focusOutputName = true;
         return answer;
     }
     if (auto problem = storeMessage()) {

@@ -73,7 +73,7 @@ void nameSheetAfterTable(Worksheet& sheet, const std::string& tableName, Warning
     std::string name =
         makeValidSheetName(tableName, [&](const std::string& candidate) { return sheets.hasName(candidate, &sheet); });
     if (name != tableName)
-        warnings.add("テーブル「" + tableName + "」の名前はExcelのシート名に使えないため、シート名を「" + name +
+        warnings.add("テーブル「" + printableText(tableName) + "」の名前はExcelのシート名に使えないため、シート名を「" + printableText(name) +
                      "」にしました");
     sheet.setName(name);
 }
@@ -105,7 +105,7 @@ void setHeaderFooterParts(std::array<int, 3> choices, std::array<std::string*, 3
     for (int i = 0; i < 3; ++i)
         parts[i] = headerFooterPart(choices[i], tableName, sourceFileName);
     if (fitHeaderFooterParts(parts))
-        warnings.add("テーブル「" + tableName + "」: " + what + "が255文字を超えるため、末尾を切り詰めました");
+        warnings.add("テーブル「" + printableText(tableName) + "」: " + what + "が255文字を超えるため、末尾を切り詰めました");
     for (int i = 0; i < 3; ++i)
         if (!parts[i].empty())
             *targets[i] = parts[i];

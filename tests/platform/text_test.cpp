@@ -75,3 +75,20 @@ TEST(Utf8, CharacterOperations)
     EXPECT_EQ(trimBlanks("  a b  "), "a b");
     EXPECT_EQ(trimBlanks("   "), "");
 }
+
+TEST(PrintableText, ControlCharactersAreShownAsHexEscapes)
+{
+    EXPECT_EQ(printableText("tbl\x1b[2Jx"), "tbl\\x1B[2Jx");
+    EXPECT_EQ(printableText(std::string("a\0b", 3)), "a\\x00b");
+    EXPECT_EQ(printableText("a\x7f\tb\r\n"), "a\\x7F\\x09b\\x0D\\x0A");
+    EXPECT_EQ(printableText("一行目\n二行目\x07", true), "一行目\n二行目\\x07");
+    // Multi-byte characters and a backslash pass unchanged.
+    EXPECT_EQ(printableText("社員\\マスタ"), "社員\\マスタ");
+}
+
+TEST(AccessNameComparison, IgnoresTheCaseOfAsciiLettersOnly)
+{
+    EXPECT_TRUE(equalsIgnoringAsciiCase("tblStaff", "TBLSTAFF"));
+    EXPECT_FALSE(equalsIgnoringAsciiCase("tblStaff", "tblStaf"));
+    EXPECT_FALSE(equalsIgnoringAsciiCase("ａ", "Ａ"));
+}

@@ -49,3 +49,14 @@ TEST(DefinitionLines, TabsLineBreaksAndBackslashesInTextsKeepTheRowOnOneLine)
     EXPECT_NE(first.find("\ta\\tb\t"), std::string::npos);
     EXPECT_TRUE(first.ends_with("\tC:\\\\temp\\\\n")) << first;
 }
+
+TEST(DefinitionLines, OtherControlCharactersCannotReachTheTerminal)
+{
+    DefinitionRow r = staffId();
+    r.TableName = "St\x1b]0;owned\x07" "aff";
+    r.FieldName = std::string("I\0D\x7f", 4);
+    std::string text = definitionLines("Access_Table", {r});
+    EXPECT_EQ(text.find_first_of(std::string("\x1b\x07\x7f\0", 4)), std::string::npos) << text;
+    EXPECT_NE(text.find("\tSt\\x1B]0;owned\\x07aff\t"), std::string::npos) << text;
+    EXPECT_NE(text.find("\tI\\x00D\\x7F\t"), std::string::npos) << text;
+}

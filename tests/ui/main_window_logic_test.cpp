@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 
 namespace schemist::test {
 namespace {
@@ -98,6 +99,28 @@ TEST(MainWindowLogic, OnlyTheFirstMissingInputIsAnswered)
     EXPECT_FALSE(answer.focusOutputName);
     nothing.sourcePath = dataFile("sample.mdb");
     EXPECT_EQ(*logic.start(nothing).message, "処理対象のテーブルを選択してください");
+}
+
+TEST(MainWindowLogic, AnOutputNameThatIsNoPlainFileNameIsRefusedBeforeTheRun)
+{
+    FreshStore store;
+    RunSettings s = settingsFor(store);
+    MainWindowLogic logic(s, std::nullopt);
+    logic.fileChosen(dataFile("sample.mdb"));
+    ScratchDir out;
+    for (const char* name : {"../escaped", "sub/x", "two\nlines", ".."}) {
+        RunRequest request = sampleRequest(out.path());
+        request.tables = logic.tables();
+        request.outputName = name;
+        ui::StartAnswer answer = logic.start(request);
+        ASSERT_TRUE(answer.message) << name;
+        EXPECT_NE(answer.message->find("出力ファイル名"), std::string::npos) << *answer.message;
+        EXPECT_TRUE(answer.focusOutputName);
+        EXPECT_FALSE(answer.ran);
+        EXPECT_TRUE(logic.controlsEnabled());
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(out.path()));
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(out.path()).parent_path() / "escaped.bas"));
 }
 
 TEST(MainWindowLogic, RunPassesThroughTheProgressValuesAndEndsUsable)

@@ -49,7 +49,7 @@ public:
     {
         auto [it, inserted] = tables_.emplace(toLowerAscii(trimBlanks(className)), table);
         if (!inserted && it->second != table)
-            ctx.warnings.add("テーブル " + it->second + " と " + table + " のクラス名が同じ " +
+            ctx.warnings.add("テーブル " + printableText(it->second) + " と " + printableText(table) + " のクラス名が同じ " +
                              trimBlanks(className) + " になるため、後のテーブルのファイルが先のファイルを置き換えます");
     }
 
@@ -63,7 +63,7 @@ void warnLongStatements(const VbTable& table, GenerationContext& ctx)
 {
     if (table.fields.size() + 1 <= kMaxLineContinuations)
         return;
-    ctx.warnings.add("テーブル " + table.tableName() + " はフィールドが " + std::to_string(table.fields.size()) +
+    ctx.warnings.add("テーブル " + printableText(table.tableName()) + " はフィールドが " + std::to_string(table.fields.size()) +
                      " 個あり、コレクションクラスの Add などの行継続が " +
                      std::to_string(kMaxLineContinuations) + " を超えるため、VB ではコンパイルできません");
 }
@@ -73,8 +73,10 @@ void warnLongLines(const OutputFile& file, const VbTable& table, GenerationConte
     for (const std::string& line : file.lines) {
         // A UTF-8 line is never shorter than its CP932 form.
         if (line.size() > kMaxLineBytes && cp932ByteCount(line) > kMaxLineBytes) {
-            ctx.warnings.add("テーブル " + table.tableName() + " のクラス " + fileNameOf(file.path) + " に " +
-                             std::to_string(kMaxLineBytes) + " バイトを超える行があり、VB では読み込めません");
+            ctx.warnings.add("テーブル " + printableText(table.tableName()) + " のクラス " + printableText(fileNameOf(file.path)) + " に " +
+                             std::to_string(kMaxLineBytes) +
+                             " バイトを超える行があり、VB では読み込めません。Tab文字数を小さくするか、" +
+                             "長い名前やコメントを変換テーブルで短くしてください");
             return;
         }
     }

@@ -1,6 +1,8 @@
 // Class-only checks over the model of a table.
 #include "gen/class/class_table.h"
 
+#include "platform/text.h"
+
 namespace schemist {
 namespace {
 
@@ -18,8 +20,9 @@ void warnPropertyName(const VbTable& table, const VbField& field, GenerationCont
     if (beginsWithLetter(field.typedName) ||
         !ctx.warned.insert("property:" + table.databaseName + "\x1F" + field.databaseName).second)
         return;
-    ctx.warnings.add("テーブル " + table.databaseName + " のフィールド " + field.databaseName + " のプロパティ名 " +
-                     field.typedName + " は英字で始まらないため、生成したクラスはコンパイルできません");
+    ctx.warnings.add("テーブル " + printableText(table.databaseName) + " のフィールド " +
+                     printableText(field.databaseName) + " のプロパティ名 " + printableText(field.typedName) +
+                     " は英字で始まらないため、生成したクラスはコンパイルできません");
 }
 
 }  // namespace

@@ -112,11 +112,11 @@ std::string GenerationContext::identifierPart(std::string_view table, std::strin
     std::string key = "id:" + std::string(table) + "\x1F" + std::string(field);
     if (firstTime(key)) {
         if (field.empty())
-            warnings.add("テーブル名 " + std::string(table) + " は識別子に使えない文字を含むため、識別子では " +
+            warnings.add("テーブル名 " + printableText(table) + " は識別子に使えない文字を含むため、識別子では " +
                          fixed + " として出力しました");
         else
-            warnings.add("テーブル " + std::string(table) + " のフィールド名 " + std::string(field) +
-                         " は識別子に使えない文字を含むため、識別子では " + fixed + " として出力しました");
+            warnings.add("テーブル " + printableText(table) + " のフィールド名 " + printableText(field) +
+                         " は識別子に使えない文字を含むため、識別子では " + printableText(fixed) + " として出力しました");
     }
     return fixed;
 }
@@ -128,11 +128,11 @@ void GenerationContext::claimName(std::string_view scope, std::string_view name,
     if (fresh || it->second == owner || !firstTime("same:" + key))
         return;
     if (scope.empty())
-        warnings.add("テーブル " + it->second + " と " + std::string(owner) + " は同じ名前 " + std::string(name) +
+        warnings.add("テーブル " + printableText(it->second) + " と " + printableText(owner) + " は同じ名前 " + printableText(name) +
                      " で出力されるため、生成したソースはコンパイルできません");
     else
-        warnings.add("テーブル " + std::string(scope) + " のフィールド " + it->second + " と " + std::string(owner) +
-                     " は同じ名前 " + std::string(name) + " で出力されるため、生成したソースはコンパイルできません");
+        warnings.add("テーブル " + printableText(scope) + " のフィールド " + printableText(it->second) + " と " + printableText(owner) +
+                     " は同じ名前 " + printableText(name) + " で出力されるため、生成したソースはコンパイルできません");
 }
 
 void GenerationContext::checkEncodable(std::string_view text, std::string_view table, std::string_view field)
@@ -143,9 +143,9 @@ void GenerationContext::checkEncodable(std::string_view text, std::string_view t
     if (!firstTime(key))
         return;
     if (field.empty())
-        warnings.add("テーブル " + std::string(table) + " の名前またはコメントに Shift-JIS で表せない文字があるため、\"?\" として出力しました");
+        warnings.add("テーブル " + printableText(table) + " の名前またはコメントに Shift-JIS で表せない文字があるため、\"?\" として出力しました");
     else
-        warnings.add("テーブル " + std::string(table) + " のフィールド " + std::string(field) +
+        warnings.add("テーブル " + printableText(table) + " のフィールド " + printableText(field) +
                      " の名前またはコメントに Shift-JIS で表せない文字があるため、\"?\" として出力しました");
 }
 
@@ -154,8 +154,8 @@ void GenerationContext::warnKeyType(std::string_view table, std::string_view fie
     std::string key = "key:" + std::string(table) + "\x1F" + std::string(field);
     if (!firstTime(key))
         return;
-    warnings.add("テーブル " + std::string(table) + " のキーフィールド " + std::string(field) + " の型 " +
-                 std::string(type) + " はキー条件に値を書けないため、生成したルーチンはコンパイルできません");
+    warnings.add("テーブル " + printableText(table) + " のキーフィールド " + printableText(field) + " の型 " +
+                 printableText(type) + " はキー条件に値を書けないため、生成したルーチンはコンパイルできません");
 }
 
 }  // namespace schemist

@@ -6,9 +6,15 @@
 #include "gen/module/type_module.h"
 #include "gen/module/write_delete.h"
 #include "platform/error.h"
+#include "platform/paths.h"
+#include "platform/text.h"
 
 namespace schemist {
 namespace {
+
+// What the Visual Basic editor accepts in one module.
+constexpr std::size_t kMostModuleLines = 65535;
+constexpr std::size_t kMostLineBytes = 1023;
 
 // The output name becomes part of the module's VB_Name, which must be an
 // identifier; characters that cannot stand in one are written as "_".
@@ -17,7 +23,7 @@ std::string moduleIdentifier(const std::string& moduleName, GenerationContext& c
     if (isPlainIdentifier(moduleName))
         return moduleName;
     std::string fixed = identifierFrom(moduleName);
-    ctx.warnings.add("出力名 " + moduleName + " はモジュール名に使えない文字を含むため、モジュール名では " + fixed +
+    ctx.warnings.add("出力名 " + printableText(moduleName) + " はモジュール名に使えない文字を含むため、モジュール名では " + fixed +
                      " として出力しました");
     return fixed;
 }
@@ -36,6 +42,39 @@ std::vector<VbTable> moduleTablesFrom(const std::vector<DefinitionTable>& vbTabl
         ctx.claimName("", tables.back().identifier, tables.back().databaseName);
     }
     return tables;
+}
+
+// Visual Basic refuses a Type without members; that happens when every field
+// of a table lost its name or type in the conversion.
+void warnEmptyTypes(const std::vector<DefinitionTable>& vbTables, const std::vector<VbTable>& tables,
+                    GenerationContext& ctx)
+{
+    if (ctx.settings.ModuleKind != 1)
+        return;
+    for (std::size_t i = 0; i < tables.size(); ++i) {
+        if (tables[i].fields.empty())
+            ctx.warnings.add("テーブル " + printableText(vbTables[i].tableName()) +
+                             " のユーザー定義型にメンバーがありません (フィールド名か型が空です)。" +
+                             "VB は空の Type をコンパイルできないため、変換テーブルを見直してください");
+    }
+}
+
+void warnModuleLimits(const OutputFile& file, GenerationContext& ctx)
+{
+    const std::string name = printableText(fileNameOf(file.path));
+    if (file.lines.size() > kMostModuleLines)
+        ctx.warnings.add("標準モジュール " + name + " は " + std::to_string(file.lines.size()) + " 行あり、VB の 1 モジュールの上限 " +
+                         std::to_string(kMostModuleLines) +
+                         " 行を超えるため読み込めません。クラスモジュールで出力するか、テーブルを減らして分けて出力してください");
+    for (const std::string& line : file.lines) {
+        // A UTF-8 line is never shorter than its CP932 form.
+        if (line.size() > kMostLineBytes && cp932ByteCount(line) > kMostLineBytes) {
+            ctx.warnings.add("標準モジュール " + name + " に " + std::to_string(kMostLineBytes) +
+                             " バイトを超える行があり、VB では読み込めません。Tab文字数を小さくするか、" +
+                             "長い名前やコメントを変換テーブルで短くしてください");
+            return;
+        }
+    }
 }
 
 }  // namespace
@@ -58,7 +97,10 @@ OutputFile MakeStandardModule(const std::vector<DefinitionTable>& vbTables, cons
     SourcePrinter p(ctx.settings);
     MakeTypeModule(p, tables, moduleIdentifier(moduleName, ctx), ctx.ids);
     MakeModule(p, tables, ctx.ids);
-    return OutputFile{path, p.takeLines()};
+    warnEmptyTypes(vbTables, tables, ctx);
+    OutputFile file{path, p.takeLines()};
+    warnModuleLimits(file, ctx);
+    return file;
 }
 
 }  // namespace schemist
