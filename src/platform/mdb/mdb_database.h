@@ -23,7 +23,7 @@ public:
     bool isJet3() const { return IS_JET3(mdb_); }
     std::uint64_t fileSize() const { return fileSize_; }
 
-    // Decodes a name or text stored in the file (UCS-2, compressed Unicode or
+    // Decodes a name or text stored in the file (UTF-16, compressed Unicode or
     // Jet3 code page) to UTF-8.
     std::string decodeText(const char* bytes, std::size_t length) const;
 
