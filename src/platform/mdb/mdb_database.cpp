@@ -59,8 +59,10 @@ MdbDatabase::MdbDatabase(const std::string& path, const std::string& jet3Charset
     if (!mdb_)
         throw readFailure(path, reason::kNotAccess);
     try {
-        // The engine writes whole pages only; a part page is a cut-off copy.
-        if (fileSize_ % static_cast<std::uint64_t>(mdb_->fmt->pg_size) != 0)
+        // A part page at the end holds nothing the catalog can point to: the
+        // pages it does point to are checked against the whole pages.
+        trailingBytes_ = fileSize_ % static_cast<std::uint64_t>(mdb_->fmt->pg_size);
+        if (fileSize_ == trailingBytes_)
             throw readFailure(path, reason::kTruncated);
         useTextEncoding(jet3Charset);
     } catch (...) {
