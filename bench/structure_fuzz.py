@@ -148,7 +148,9 @@ class Mutator:
     # --- the mutations; each returns a short description -------------------
     def row_offset(self):
         number = self.catalog_page()
-        rows = struct.unpack_from('<H', self.data, self.page_start(number) + self.lay.row_count_at)[0]
+        # the sound row count: another mutation of the same case may have changed it
+        rows = struct.unpack_from('<H', self.seed.data, self.page_start(number) + self.lay.row_count_at)[0]
+        rows = min(rows, (self.lay.page - self.lay.row_count_at - 2) // 2)
         if rows == 0:
             return None
         row = self.rng.randrange(rows)
