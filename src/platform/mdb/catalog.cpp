@@ -185,6 +185,11 @@ void countRowsOn(const MdbHandle* mdb, const unsigned char* page, const MdbTable
         if (start < end)
             end = start;
     }
+    // The free space in the page head is the gap between the offset table
+    // and the lowest row; a row count cut short (rows that libmdb would never
+    // visit) leaves a gap that does not match it.
+    if (rows == u16At(page, countAt) && u16At(page, 2) != (end > firstRowAt ? end - firstRowAt : 0))
+        ++stored.unreadable;
 }
 
 // libmdb's row scan ends without a word at a page it cannot read, skips a
