@@ -165,6 +165,8 @@ void RunDriver::runGeneration(const RunRequest& request, Progress& progress, Run
         return dao::Database::open(settings_.WorkStorePath, dao::OpenMode::Exclusive);
     });
     Warnings warnings;
+    for (const std::string& warning : schema.warnings)
+        warnings.add(warning);
     try {
         // The generators work on rows held in memory, so they run beside the
         // writing of the work tables: the workbook from the moment the import

@@ -1,6 +1,7 @@
 // Small command for fuzz campaigns: reads one file's schema and reports the
-// outcome by exit status. 0: read (prints the number of tables and fields);
-// 2: a read error (its message on standard error); 64: bad usage.
+// outcome by exit status. 0: read (prints the number of tables, fields and
+// warnings; the warnings go to standard error); 2: a read error (its message
+// on standard error); 64: bad usage.
 //   read_probe [--plain] [--timeout-ms N] FILE
 // --plain reads in this process, so that libmdb's own faults show as signals;
 // by default the read runs isolated in a child, as the program does.
@@ -38,7 +39,9 @@ int main(int argc, char** argv)
         std::size_t fields = 0;
         for (const auto& table : schema.tables)
             fields += table.fields.size();
-        std::printf("%zu tables, %zu fields\n", schema.tables.size(), fields);
+        std::printf("%zu tables, %zu fields, %zu warnings\n", schema.tables.size(), fields, schema.warnings.size());
+        for (const std::string& warning : schema.warnings)
+            std::fprintf(stderr, "%s\n", warning.c_str());
         return 0;
     } catch (const schemist::Error& error) {
         std::fprintf(stderr, "%s\n", error.what());

@@ -41,7 +41,7 @@ SourceSchema sampleSchema()
     SourceTable shortName;
     shortName.name = "tb";
     shortName.fields = {field("TBLx", 10, 10)};
-    return {{linked, order, staff, bare, shortName}};
+    return {{linked, order, staff, bare, shortName}, {}};
 }
 
 const IdentifierSet& defaults()
@@ -126,7 +126,7 @@ TEST(SchemaImport, IndexMembersWithPlusOrSemicolonInTheirNamesAreFoundWhole)
                     field("Code;Sub", 10, 4), field("Code", 10, 4), field("Sub", 10, 4), field("Old", 8, 8)};
     table.indexes = {{"PrimaryKey", true, true, false, "+Price+Tax"},
                      {"CodeSub", false, true, true, "+Code;Sub;-Old"}};
-    auto rows = definitionRowsFrom(SourceSchema{{table}}, {"Prices"}, defaults());
+    auto rows = definitionRowsFrom(SourceSchema{{table}, {}}, {"Prices"}, defaults());
     ASSERT_EQ(rows.size(), 7u);
     EXPECT_TRUE(rows[0].Primary);
     EXPECT_FALSE(rows[1].Primary) << "the pieces of a name are no members";

@@ -25,7 +25,7 @@ SourceSchema twoTables()
     linked.name = "Linked";
     linked.attributes = 0x40000000;
     linked.fields = staff.fields;
-    return {{linked, staff}};
+    return {{linked, staff}, {}};
 }
 
 struct Driver : ::testing::Test {

@@ -7,6 +7,7 @@
 #include "platform/mdb/mdb_database.h"
 #include "platform/mdb/read_failure.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -110,21 +111,109 @@ std::vector<std::uint32_t> mappedPages(MdbHandle* mdb, const MdbTableDef& table,
     return found;
 }
 
-// libmdb's row scan ends without a word at a page it cannot read and skips a
-// page that is not a data page, which would make a truncated or partly
-// overwritten file look like one with fewer tables. Every page the catalog's
-// usage map names must exist and must not be blank (type 0 belongs to the
-// header page alone). Pages of another type are left to libmdb, which skips
-// them as Access does with stale map bits.
-void checkCatalogPages(const MdbDatabase& database, const MdbTableDef& catalog)
+// What the catalog's own data pages hold, counted without libmdb.
+struct StoredRows {
+    std::uint64_t live = 0;                   // rows neither deleted nor moved elsewhere
+    std::uint64_t unreadable = 0;             // live rows whose place or column count cannot be right
+    std::vector<std::uint32_t> foreignPages;  // mapped pages that are not the catalog's data pages
+};
+
+constexpr unsigned char kDataPage = 0x01;
+constexpr std::uint16_t kDeletedRow = 0x8000;
+constexpr std::uint16_t kMovedRow = 0x4000;
+constexpr std::uint16_t kRowOffset = 0x1FFF;
+
+// A row lies between its offset and the offset of the row before it (the
+// first row ends at the end of the page), after the offset table, and starts
+// with its column count: in the catalog, whose columns never change, the
+// catalog's own. libmdb skips a row that breaks this or reads other bytes as
+// its values; either way the row's table would be missing from the list.
+std::size_t u16At(const unsigned char* bytes, std::size_t at)
+{
+    return static_cast<std::size_t>(bytes[at] | (bytes[at + 1] << 8));
+}
+
+// The end of a row: (Jet4) the offsets of its variable-length values, last
+// first and one more for their end, then their count, then the null mask;
+// (Jet3) the count is one byte before the null mask. The catalog's count is
+// fixed like its columns, and the offsets must rise within the row.
+bool rowTailFits(const MdbHandle* mdb, const unsigned char* row, std::size_t length, const MdbTableDef& catalog)
+{
+    const std::size_t nullMask = (catalog.num_cols + 7) / 8;
+    if (IS_JET3(mdb))
+        return length >= nullMask + 1 && row[length - nullMask - 1] == catalog.num_var_cols;
+    if (length < nullMask + 2)
+        return false;
+    const std::size_t countAt = length - nullMask - 2;
+    const std::size_t count = u16At(row, countAt);
+    if (count != catalog.num_var_cols || countAt < 2 * (count + 1))
+        return false;
+    std::size_t previous = 0;
+    for (std::size_t k = 0; k <= count; ++k) {
+        std::size_t offset = u16At(row, countAt - 2 * (k + 1));
+        if (offset < previous || offset > length)
+            return false;
+        previous = offset;
+    }
+    return true;
+}
+
+void countRowsOn(const MdbHandle* mdb, const unsigned char* page, const MdbTableDef& catalog, StoredRows& stored)
+{
+    const std::size_t countAt = mdb->fmt->row_count_offset;
+    const std::size_t pageSize = static_cast<std::size_t>(mdb->fmt->pg_size);
+    const bool jet3 = IS_JET3(mdb);
+    std::size_t rows = static_cast<std::size_t>(page[countAt] | (page[countAt + 1] << 8));
+    const std::size_t slots = (pageSize - countAt - 2) / 2;
+    if (rows > slots) {
+        stored.unreadable += rows - slots;
+        rows = slots;
+    }
+    const std::size_t firstRowAt = countAt + 2 + rows * 2;
+    std::size_t end = pageSize;
+    for (std::size_t row = 0; row < rows; ++row) {
+        std::size_t at = countAt + 2 + row * 2;
+        auto offset = static_cast<std::uint16_t>(page[at] | (page[at + 1] << 8));
+        std::size_t start = offset & kRowOffset;
+        bool placed = start >= firstRowAt && start < end;
+        if ((offset & (kDeletedRow | kMovedRow)) == 0) {
+            ++stored.live;
+            unsigned columns = !placed ? 0 : jet3 ? page[start] : (page[start] | (page[start + 1] << 8));
+            if (!placed || columns != catalog.num_cols || !rowTailFits(mdb, page + start, end - start, catalog))
+                ++stored.unreadable;
+        }
+        if (start < end)
+            end = start;
+    }
+    // The free space in the page head is the gap between the offset table
+    // and the lowest row; a row count cut short (rows that libmdb would never
+    // visit) leaves a gap that does not match it.
+    if (rows == u16At(page, countAt) && u16At(page, 2) != (end > firstRowAt ? end - firstRowAt : 0))
+        ++stored.unreadable;
+}
+
+// libmdb's row scan ends without a word at a page it cannot read, skips a
+// page that is not a data page and passes over a row it cannot decode, which
+// would make a damaged file look like one with fewer tables. Every page the
+// catalog's usage map names must exist and must not be blank (type 0 belongs
+// to the header page alone); the rows of its data pages are counted so that
+// the scan's losses can be told.
+StoredRows checkCatalogPages(const MdbDatabase& database, const MdbTableDef& catalog)
 {
     MdbHandle* mdb = database.handle();
     const std::uint64_t pages = database.fileSize() / static_cast<std::uint64_t>(mdb->fmt->pg_size);
+    StoredRows stored;
     for (std::uint32_t page : mappedPages(mdb, catalog, pages)) {
         if (page == 0 || page >= pages || mdb_read_alt_pg(mdb, page) != mdb->fmt->pg_size ||
             mdb->alt_pg_buf[0] == 0)
             throw Damaged{};
+        const unsigned char* bytes = mdb->alt_pg_buf;
+        if (bytes[0] != kDataPage || static_cast<std::uint32_t>(mdb_get_int32(mdb->alt_pg_buf, 4)) != kCatalogDefinitionPage)
+            stored.foreignPages.push_back(page);
+        else
+            countRowsOn(mdb, bytes, catalog, stored);
     }
+    return stored;
 }
 
 }  // namespace
@@ -163,7 +252,8 @@ bool daoNameOrder(const std::string& left, const std::string& right)
 namespace {
 
 std::vector<CatalogTable> scanCatalog(const MdbDatabase& database,
-                                      const std::function<bool(const CatalogTable&)>& wantsProperties)
+                                      const std::function<bool(const CatalogTable&)>& wantsProperties,
+                                      std::vector<std::string>& warnings)
 {
     MdbHandle* mdb = database.handle();
     MdbCatalogEntry catalogEntry{};
@@ -175,7 +265,7 @@ std::vector<CatalogTable> scanCatalog(const MdbDatabase& database,
     TableDefPtr table(mdb_read_table(&catalogEntry));
     if (!table || !mdb_read_columns(table.get()))
         throw Damaged{};
-    checkCatalogPages(database, *table);
+    StoredRows stored = checkCatalogPages(database, *table);
 
     const std::size_t bindSize = mdb->bind_size;
     BoundColumn id, name, type, flags, properties;
@@ -186,8 +276,17 @@ std::vector<CatalogTable> scanCatalog(const MdbDatabase& database,
     bind(table.get(), "LvProp", properties, bindSize, false);
 
     std::vector<CatalogTable> tables;
+    std::uint64_t fetched = 0;
     mdb_rewind_table(table.get());
+    std::uint64_t withoutType = 0;
     while (mdb_fetch_row(table.get())) {
+        ++fetched;
+        // Every catalog row has an Id and a Type; a row read without them
+        // (its null mask damaged) may well have been a table's.
+        if (type.text[0] == '\0' || id.text[0] == '\0') {
+            ++withoutType;
+            continue;
+        }
         int rowType = static_cast<int>(parseNumber(type.text));
         if (rowType != kLocalTableType && rowType != kAccessLinkType && rowType != kOdbcLinkType)
             continue;
@@ -206,16 +305,23 @@ std::vector<CatalogTable> scanCatalog(const MdbDatabase& database,
         }
         tables.push_back(std::move(row));
     }
+    for (std::uint32_t page : stored.foreignPages)
+        warnings.push_back(notice::foreignCatalogPage(database.path(), page));
+    std::uint64_t lost = std::max<std::uint64_t>(stored.unreadable, fetched < stored.live ? stored.live - fetched : 0);
+    lost += withoutType;
+    if (lost > 0)
+        warnings.push_back(notice::unreadCatalogRows(database.path(), lost));
     return tables;
 }
 
 }  // namespace
 
 std::vector<CatalogTable> readCatalogTables(const MdbDatabase& database,
-                                            const std::function<bool(const CatalogTable&)>& wantsProperties)
+                                            const std::function<bool(const CatalogTable&)>& wantsProperties,
+                                            std::vector<std::string>& warnings)
 {
     try {
-        return scanCatalog(database, wantsProperties);
+        return scanCatalog(database, wantsProperties, warnings);
     } catch (const Damaged&) {
         throw readFailure(database.path(), reason::kDamagedCatalog);
     }

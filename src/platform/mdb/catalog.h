@@ -35,8 +35,10 @@ bool daoNameOrder(const std::string& left, const std::string& right);
 
 // Reads the catalog in one pass. `wantsProperties` decides, per table row
 // (with its attributes already set), whether its LvProp value is read.
-// Throws readFailure when the catalog itself cannot be read.
+// Throws readFailure when the catalog itself cannot be read; rows or pages
+// of it that could not be read are added to `warnings`.
 std::vector<CatalogTable> readCatalogTables(const MdbDatabase& database,
-                                            const std::function<bool(const CatalogTable&)>& wantsProperties);
+                                            const std::function<bool(const CatalogTable&)>& wantsProperties,
+                                            std::vector<std::string>& warnings);
 
 }  // namespace schemist::mdb

@@ -2,10 +2,12 @@
 // destructors and atexit handlers of the parent's program must not run twice.
 #include "platform/mdb/child_process.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <thread>
@@ -19,6 +21,7 @@ using Clock = std::chrono::steady_clock;
 constexpr int kWorkThrew = 70;
 constexpr int kWriteFailed = 71;
 constexpr int kExecFailed = 127;
+constexpr int kOrphaned = 72;
 
 bool writeAll(int fd, const std::string& bytes)
 {
@@ -46,8 +49,26 @@ void silenceStandardStreams()
         ::close(devNull);
 }
 
+// A child whose parent was killed would otherwise read on unwatched, with no
+// time limit, until it ends by itself. The parent may already be gone by the
+// time the request is made; then the child is an orphan and leaves at once.
+void dieWithParent(pid_t parent)
+{
+    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+    if (::getppid() != parent)
+        ::_exit(kOrphaned);
+}
+
+void limitCpuTime(const ChildLimits& limits)
+{
+    auto seconds = static_cast<rlim_t>(std::max<long long>(1, limits.mostCpuTime.count()));
+    struct rlimit cpu {seconds, seconds + 1};
+    ::setrlimit(RLIMIT_CPU, &cpu);
+}
+
 void limitResources(const ChildLimits& limits)
 {
+    limitCpuTime(limits);
     // AddressSanitizer reserves terabytes of address space for its shadow
     // memory; under it the limit would stop every child at its first
     // allocation, so sanitizer builds go without it.
@@ -161,6 +182,7 @@ std::string runChildProcess(const std::function<void(int writeEnd)>& childBody, 
 {
     Clock::time_point deadline = Clock::now() + limits.timeout;
     Pipe pipe;
+    const pid_t parent = ::getpid();
     int ends[2];
     if (::pipe2(ends, O_CLOEXEC) != 0)
         throw ChildFailure{ChildFailure::CouldNotStart, errno};
@@ -171,6 +193,7 @@ std::string runChildProcess(const std::function<void(int writeEnd)>& childBody, 
     if (pid < 0)
         throw ChildFailure{ChildFailure::CouldNotStart, errno};
     if (pid == 0) {
+        dieWithParent(parent);
         ::close(pipe.readEnd);
         childBody(pipe.writeEnd);
         ::_exit(kWorkThrew);

@@ -29,6 +29,9 @@ struct ChildLimits {
     std::chrono::milliseconds timeout{60000};
     std::size_t mostOutputBytes = 256u << 20;        // the parent reads no more than this
     std::uint64_t mostAddressSpace = 2ull << 30;     // RLIMIT_AS of the child (not under AddressSanitizer)
+    // RLIMIT_CPU of the child: it holds even when nobody watches the clock
+    // any more (a stopped parent); SIGXCPU at the limit, SIGKILL a second later.
+    std::chrono::seconds mostCpuTime{120};
 };
 
 struct ChildFailure {
@@ -37,7 +40,8 @@ struct ChildFailure {
 };
 
 // Forks; in the child, standard input, output and error are /dev/null, the
-// address space is bounded, core dumps are off, `work` runs and its result is
+// address space and CPU time are bounded, core dumps are off, the child is
+// killed when the forking thread's process dies, `work` runs and its result is
 // written to the pipe, and the child leaves with _exit (0, or 70 when `work`
 // threw). The parent returns the bytes of a child that exited with 0, and
 // otherwise throws ChildFailure; a child past the time limit or the output

@@ -101,6 +101,9 @@ SourceSchema readSourceSchemaIsolated(const std::string& path, const SourceReadO
 {
     mdb::ChildLimits limits;
     limits.timeout = timeout;
+    // One thread reads, so its CPU time cannot outrun the clock the parent
+    // watches; the limit only acts when the parent no longer watches.
+    limits.mostCpuTime = std::chrono::ceil<std::chrono::seconds>(timeout) + std::chrono::seconds(5);
     std::string bytes;
     try {
         std::string program = readerProgram();

@@ -59,8 +59,10 @@ MdbDatabase::MdbDatabase(const std::string& path, const std::string& jet3Charset
     if (!mdb_)
         throw readFailure(path, reason::kNotAccess);
     try {
-        // The engine writes whole pages only; a part page is a cut-off copy.
-        if (fileSize_ % static_cast<std::uint64_t>(mdb_->fmt->pg_size) != 0)
+        // A part page at the end holds nothing the catalog can point to: the
+        // pages it does point to are checked against the whole pages.
+        trailingBytes_ = fileSize_ % static_cast<std::uint64_t>(mdb_->fmt->pg_size);
+        if (fileSize_ == trailingBytes_)
             throw readFailure(path, reason::kTruncated);
         useTextEncoding(jet3Charset);
     } catch (...) {
@@ -76,13 +78,16 @@ MdbDatabase::~MdbDatabase()
 
 // libmdb picks its converters from $MDBICONV, $MDB_JET3_CHARSET and the code
 // page in the file header; the reader wants UTF-8 out, and for Jet3 the code
-// page its caller chose, whatever the environment says.
+// page its caller chose, whatever the environment says. libmdb reads names
+// and text through these converters.
 void MdbDatabase::useTextEncoding(const std::string& jet3Charset)
 {
     mdb_iconv_close(mdb_);
     mdb_->iconv_in = kNoConverter;
     mdb_->iconv_out = kNoConverter;
-    const char* stored = isJet3() ? jet3Charset.c_str() : "UCS-2LE";
+    // Jet4 and ACE store UTF-16: a character outside the Basic Multilingual
+    // Plane is a surrogate pair, which a UCS-2 decoder turns into two "?".
+    const char* stored = isJet3() ? jet3Charset.c_str() : "UTF-16LE";
     iconv_t in = iconv_open("UTF-8", stored);
     iconv_t out = iconv_open(stored, "UTF-8");
     if (in == kNoConverter || out == kNoConverter) {

@@ -21,9 +21,12 @@ public:
     MdbHandle* handle() const { return mdb_; }
     const std::string& path() const { return path_; }
     bool isJet3() const { return IS_JET3(mdb_); }
-    std::uint64_t fileSize() const { return fileSize_; }
+    // The part of the file made of whole pages, and the bytes after it (the
+    // engine writes whole pages only; a tail is left by copying tools).
+    std::uint64_t fileSize() const { return fileSize_ - trailingBytes_; }
+    std::uint64_t trailingBytes() const { return trailingBytes_; }
 
-    // Decodes a name or text stored in the file (UCS-2, compressed Unicode or
+    // Decodes a name or text stored in the file (UTF-16, compressed Unicode or
     // Jet3 code page) to UTF-8.
     std::string decodeText(const char* bytes, std::size_t length) const;
 
@@ -32,6 +35,7 @@ private:
 
     std::string path_;
     std::uint64_t fileSize_ = 0;
+    std::uint64_t trailingBytes_ = 0;
     MdbHandle* mdb_ = nullptr;
 };
 

@@ -123,6 +123,10 @@ PropertyBlock readValueBlock(const MdbDatabase& database, const std::vector<std:
             block.values.defaultValue = valueAsText(database, type, value);
         else if (name == "AllowZeroLength" && type == MDB_BOOL && !value.empty())
             block.values.allowZeroLength = value[0] != 0;
+        else if (name == "Expression")
+            block.values.hasExpression = true;
+        else if (name == "ResultType" && type == MDB_BYTE && !value.empty())
+            block.values.resultType = static_cast<unsigned char>(value[0]);
         offset += entryLength;
     }
     return block;

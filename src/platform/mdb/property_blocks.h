@@ -1,6 +1,6 @@
 // The properties stored with a table in the catalog's LvProp column: one
-// block for the table itself and one per field that has any. Only the three
-// properties the schema carries are kept.
+// block for the table itself and one per field that has any. Only the
+// properties the schema carries, and those that decide a field's type, are kept.
 #pragma once
 
 #include <optional>
@@ -16,6 +16,10 @@ struct PropertyValues {
     std::optional<std::string> description;
     std::optional<std::string> defaultValue;
     std::optional<bool> allowZeroLength;
+    // A calculated field (Access 2010 and later) has an expression; its
+    // column is declared with the result's stored type code in ResultType.
+    bool hasExpression = false;
+    std::optional<int> resultType;
 };
 
 struct PropertyBlock {

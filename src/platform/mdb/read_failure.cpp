@@ -37,4 +37,26 @@ std::string killedBySignal(int signal)
 }
 
 }  // namespace reason
+
+namespace notice {
+
+std::string trailingBytes(const std::string& path, std::uint64_t count)
+{
+    return "データベースの末尾の " + std::to_string(count) +
+           " バイトはページの途中で終わっているため読み飛ばしました: " + path;
+}
+
+std::string unreadCatalogRows(const std::string& path, std::uint64_t count)
+{
+    return "テーブル一覧の " + std::to_string(count) +
+           " 行を読めませんでした（ファイルが壊れている可能性があります。一覧にないテーブルがあるかもしれません）: " + path;
+}
+
+std::string foreignCatalogPage(const std::string& path, std::uint32_t page)
+{
+    return "テーブル一覧のページ " + std::to_string(page) +
+           " にテーブル一覧ではないデータがあり、読み飛ばしました（ファイルが壊れている可能性があります）: " + path;
+}
+
+}  // namespace notice
 }  // namespace schemist::mdb

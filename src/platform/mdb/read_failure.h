@@ -3,6 +3,7 @@
 
 #include "platform/error.h"
 
+#include <cstdint>
 #include <string>
 
 namespace schemist::mdb {
@@ -27,5 +28,13 @@ std::string timedOut(long long milliseconds);
 std::string exitedWith(int status);
 std::string killedBySignal(int signal);
 }  // namespace reason
+
+// Warnings of a read that went on past something it could not use; each
+// names the file.
+namespace notice {
+std::string trailingBytes(const std::string& path, std::uint64_t count);
+std::string unreadCatalogRows(const std::string& path, std::uint64_t count);
+std::string foreignCatalogPage(const std::string& path, std::uint32_t page);
+}  // namespace notice
 
 }  // namespace schemist::mdb

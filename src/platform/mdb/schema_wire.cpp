@@ -1,6 +1,7 @@
 // Layout: "SSW1", u32 table count, tables. A table: text name, i32 attributes,
 // optional text description, u8 definitionsRead, u32 field count, fields,
-// u32 index count, indexes. A field: text name, i32 type, i32 size, optional
+// u32 index count, indexes; after the tables, u32 warning count and texts.
+// A field: text name, i32 type, i32 size, optional
 // text description and default, u8 allowZeroLength. An index: text name, u8
 // flags (1 primary, 2 unique, 4 ignoreNulls), text fields. Text: u32 length and
 // UTF-8 bytes; optional text: u8 0 (absent) or 1 and the text. Little endian.
@@ -12,11 +13,12 @@
 namespace schemist::mdb {
 namespace {
 
-constexpr char kMagic[4] = {'S', 'S', 'W', '1'};
+constexpr char kMagic[4] = {'S', 'S', 'W', '2'};
 // The smallest encodings, used to refuse counts the remaining bytes cannot hold.
 constexpr std::size_t kSmallestTable = 4 + 4 + 1 + 1 + 4 + 4;
 constexpr std::size_t kSmallestField = 4 + 4 + 4 + 1 + 1 + 1;
 constexpr std::size_t kSmallestIndex = 4 + 1 + 4;
+constexpr std::size_t kSmallestText = 4;
 
 class Writer {
 public:
@@ -193,6 +195,9 @@ std::string encodeSchema(const SourceSchema& schema)
         for (const SourceIndex& x : t.indexes)
             encodeIndex(w, x);
     }
+    w.u32(static_cast<std::uint32_t>(schema.warnings.size()));
+    for (const std::string& warning : schema.warnings)
+        w.text(warning);
     return w.take();
 }
 
@@ -205,6 +210,9 @@ SourceSchema decodeSchema(std::string_view bytes)
     schema.tables.reserve(tables);
     for (std::uint32_t i = 0; i < tables; ++i)
         schema.tables.push_back(decodeTable(r));
+    std::uint32_t warnings = r.count(kSmallestText);
+    for (std::uint32_t i = 0; i < warnings; ++i)
+        schema.warnings.push_back(r.text());
     if (r.left() != 0)
         throw MalformedWire{};
     return schema;

@@ -46,10 +46,12 @@ SourceTable tableOf(const mdb::MdbDatabase& database, const mdb::CatalogTable& r
 SourceSchema readSchema(const std::string& path, const SourceReadOptions& options)
 {
     mdb::MdbDatabase database(path, options.jet3Charset);
-    std::vector<mdb::CatalogTable> rows = mdb::readCatalogTables(
-        database, [&](const mdb::CatalogTable& row) { return wantsDefinition(row, options); });
-
     SourceSchema schema;
+    if (database.trailingBytes() != 0)
+        schema.warnings.push_back(mdb::notice::trailingBytes(path, database.trailingBytes()));
+    std::vector<mdb::CatalogTable> rows = mdb::readCatalogTables(
+        database, [&](const mdb::CatalogTable& row) { return wantsDefinition(row, options); }, schema.warnings);
+
     schema.tables.reserve(rows.size());
     for (const mdb::CatalogTable& row : rows)
         schema.tables.push_back(tableOf(database, row, options));

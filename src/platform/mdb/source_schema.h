@@ -41,6 +41,9 @@ struct SourceTable {
 // Every catalog table (local, linked, system, hidden) in DAO order.
 struct SourceSchema {
     std::vector<SourceTable> tables;
+    // What the reader had to pass over (a catalog row it could not read, bytes
+    // after the last whole page), in the user's language, naming the file.
+    std::vector<std::string> warnings;
 };
 
 // DAO TableDef.Attributes values the reader produces.

@@ -235,10 +235,17 @@ SourceField fieldOf(const MdbColumn& column, bool jet3, const PropertyBlocks& pr
 {
     SourceField field;
     field.name = column.name;
-    DaoType type = daoTypeOf(column.col_type, column.col_size, jet3);
+    const PropertyValues* values = properties.forField(field.name);
+    // A calculated field's column descriptor holds the stored form of its
+    // value (a header, then the result), not the result's type; DAO gives the
+    // result's type, which ResultType names in the stored type codes.
+    int storedType = column.col_type;
+    if (values && values->hasExpression && values->resultType.value_or(0) != 0)
+        storedType = *values->resultType;
+    DaoType type = daoTypeOf(storedType, column.col_size, jet3);
     field.daoType = type.code;
     field.size = type.size;
-    if (const PropertyValues* values = properties.forField(field.name)) {
+    if (values) {
         field.description = values->description;
         field.defaultValue = values->defaultValue;
         field.allowZeroLength = values->allowZeroLength.value_or(false);

@@ -7,8 +7,10 @@
 
 #include <csignal>
 #include <cstdlib>
+#include <fstream>
 #include <sys/wait.h>
 #include <thread>
+#include <unistd.h>
 #include <vector>
 
 using namespace schemist::mdb;
@@ -99,6 +101,81 @@ TEST(ChildProcess, MemoryIsBounded)
                   return std::string(1, huge[123]);
               }, limits),
               ChildFailure::ExitedNonZero);  // bad_alloc thrown out of the work
+    expectNoChildren();
+}
+
+TEST(ChildProcess, CpuTimeIsBounded)
+{
+    ChildLimits limits = quick();
+    limits.timeout = 60s;
+    limits.mostCpuTime = 1s;
+    try {
+        runInChild(
+            []() -> std::string {
+                volatile unsigned long n = 0;
+                for (;;)
+                    n = n + 1;
+            },
+            limits);
+        ADD_FAILURE() << "an endless computation ended by itself";
+    } catch (const ChildFailure& failure) {
+        EXPECT_EQ(failure.kind, ChildFailure::Signaled);
+        EXPECT_TRUE(failure.detail == SIGXCPU || failure.detail == SIGKILL) << failure.detail;
+    }
+    expectNoChildren();
+}
+
+// True while `pid` is a process that has not ended (a zombie has ended).
+bool running(pid_t pid)
+{
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string line;
+    if (!std::getline(stat, line))
+        return false;
+    std::size_t close = line.rfind(')');
+    return close != std::string::npos && close + 2 < line.size() && line[close + 2] != 'Z';
+}
+
+// A program started for a parent that is killed while it runs must not read
+// on unwatched: the parent here is a process of its own, killed with SIGKILL
+// (nothing of it runs any more), while its child sleeps.
+TEST(ChildProcess, ChildEndsWhenItsParentIsKilled)
+{
+    char folder[] = "/tmp/child-test-XXXXXX";
+    ASSERT_NE(::mkdtemp(folder), nullptr);
+    std::string pidFile = std::string(folder) + "/pid";
+    pid_t parent = ::fork();
+    ASSERT_GE(parent, 0);
+    if (parent == 0) {
+        try {
+            runProgramInChild({"/bin/sh", "-c", "echo $$ > " + pidFile + ".part && mv " + pidFile + ".part " +
+                                                    pidFile + " && exec sleep 60"},
+                              quick());
+        } catch (...) {
+        }
+        ::_exit(0);
+    }
+    pid_t child = 0;
+    for (int wait = 0; wait < 500 && child == 0; ++wait) {
+        std::ifstream in(pidFile);
+        if (!(in >> child))
+            child = 0;
+        std::this_thread::sleep_for(20ms);
+    }
+    ::kill(parent, SIGKILL);
+    ::waitpid(parent, nullptr, 0);
+    ASSERT_GT(child, 0) << "the child did not start";
+    bool gone = false;
+    for (int wait = 0; wait < 250 && !gone; ++wait) {
+        gone = !running(child);
+        if (!gone)
+            std::this_thread::sleep_for(20ms);
+    }
+    EXPECT_TRUE(gone) << "the child " << child << " outlived its killed parent";
+    if (!gone)
+        ::kill(child, SIGKILL);
+    std::remove(pidFile.c_str());
+    ::rmdir(folder);
     expectNoChildren();
 }
 

@@ -68,6 +68,35 @@ std::optional<std::string> optionalText(const json& value)
     return value.get<std::string>();
 }
 
+bool isCalculated(const json& column)
+{
+    for (const json& property : column["properties"])
+        if (property["name"] == "Expression")
+            return true;
+    return false;
+}
+
+// The dumps count the stored header in a calculated field's size; DAO
+// reports the size of the result type (for text, the declared length in
+// characters, half the stored byte length).
+int daoSizeOf(const json& column)
+{
+    if (!isCalculated(column))
+        return column["size"].get<int>();
+    static const std::map<int, int> kFixedSizes = {{1, 1},  {2, 1},  {3, 2},  {4, 4},  {5, 8},   {6, 4},
+                                                   {7, 8},  {8, 8},  {11, 0}, {12, 0}, {15, 16}, {16, 8},
+                                                   {20, 16}};
+    int daoType = column["daoType"].get<int>();
+    if (daoType == 10)
+        return column["lengthBytes"].get<int>() / 2;
+    auto found = kFixedSizes.find(daoType);
+    if (found == kFixedSizes.end()) {
+        ADD_FAILURE() << "calculated field of unexpected type " << daoType;
+        return -1;
+    }
+    return found->second;
+}
+
 SourceReadOptions optionsFor(const json& dump)
 {
     SourceReadOptions options;
@@ -159,7 +188,7 @@ TEST_P(SchemaOracle, ReadsFieldsOfEveryLocalTable)
                 EXPECT_EQ(field.daoType, column["daoType"].get<int>()) << where << " daoType";
             }
             if (!accepted(file_, name, fieldName, "size")) {
-                EXPECT_EQ(field.size, column["size"].get<int>()) << where << " size";
+                EXPECT_EQ(field.size, daoSizeOf(column)) << where << " size";
             }
             if (!accepted(file_, name, fieldName, "Description")) {
                 EXPECT_EQ(field.description, optionalText(column["Description"])) << where << " Description";

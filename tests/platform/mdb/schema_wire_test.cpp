@@ -25,11 +25,13 @@ SourceSchema sampleSchema()
     system.name = "MSysObjects";
     system.attributes = kTableSystem;
     schema.tables = {system, staff};
+    schema.warnings = {"テーブル一覧の 1 行を読めませんでした: sample.mdb", ""};
     return schema;
 }
 
 void expectSame(const SourceSchema& a, const SourceSchema& b)
 {
+    EXPECT_EQ(a.warnings, b.warnings);
     ASSERT_EQ(a.tables.size(), b.tables.size());
     for (std::size_t t = 0; t < a.tables.size(); ++t) {
         const SourceTable &x = a.tables[t], &y = b.tables[t];
@@ -83,6 +85,9 @@ TEST(SchemaWire, ForgedCountIsRefusedBeforeAllocating)
 {
     std::string bytes = encodeSchema(SourceSchema{});
     bytes.replace(4, 4, std::string("\xff\xff\xff\x7f", 4));  // two billion tables in four bytes
+    EXPECT_THROW(decodeSchema(bytes), MalformedWire);
+    bytes = encodeSchema(SourceSchema{});
+    bytes.replace(8, 4, std::string("\xff\xff\xff\x7f", 4));  // and as many warnings
     EXPECT_THROW(decodeSchema(bytes), MalformedWire);
 }
 
