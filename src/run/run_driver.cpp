@@ -12,6 +12,7 @@
 #include "store/work_tables.h"
 
 #include <future>
+#include <malloc.h>
 #include <unistd.h>
 
 namespace schemist {
@@ -54,11 +55,22 @@ void dropWorkTablesQuietly(dao::Database& store, RunOutcome& outcome)
     }
 }
 
+// A run's generator thread would otherwise get a malloc arena of its own,
+// which grows page by page and is never shared: more memory touched for the
+// same rows. The threads allocate little at a time, so one arena costs no
+// waiting worth measuring.
+void useOneMallocArena()
+{
+    static const bool done = [] { return mallopt(M_ARENA_MAX, 1) == 1; }();
+    (void)done;
+}
+
 }  // namespace
 
 RunDriver::RunDriver(RunSettings& settings, SchemaReader reader, GeneratorSlots generators)
     : settings_(settings), reader_(std::move(reader)), generators_(std::move(generators))
 {
+    useOneMallocArena();
 }
 
 std::optional<std::string> RunDriver::checkStartInputs(const RunRequest& request)
@@ -129,39 +141,44 @@ void RunDriver::runGeneration(const RunRequest& request, Progress& progress, Run
         return dao::Database::open(settings_.WorkStorePath, dao::OpenMode::Exclusive);
     });
     Warnings warnings;
+    std::future<WorkbookResult> workbook;
     try {
-        // The generators work on rows held in memory, so they run beside the
-        // writing of the work tables: the workbook from the moment the import
-        // rows are known, the source once the conversion is. Their progress
-        // and warnings are passed on in the run's own order.
-        std::future<WorkbookResult> workbook;
         IdentifierSet ids = step("スキーマの取り込み", [&] {
             return ImportSchema(store, schema, request.tables, outcome.outputs.accessRows,
                                 [&](const std::vector<DefinitionRow>& rows) {
                 if ((request.makeVB || request.makeExcel) && rows.empty())
                     throw Error("処理対象のテーブルにフィールドがありません (" + request.sourcePath + ")");
-                if (request.makeExcel && generators_.workbook) {
-                    int start = !request.makeVB ? 20 : settings_.ModuleKind != 3 ? 40 : 30;
-                    workbook = std::async(std::launch::async,
-                                          [this, &rows, start] { return buildWorkbook(rows, start); });
-                }
             });
         });
+        schema = SourceSchema();  // everything later works from the rows
         progress.set(20);
 
+        // Each set of rows exists once: a generator gets the rows moved into
+        // its tables and hands them back when done. The workbook needs only
+        // the import's rows, so it is built beside the conversion and the
+        // source; its progress and warnings are passed on in the run's order.
+        ConvertedRows converted;
+        if (request.makeVB)
+            converted = step("定義の変換", [&] { return convertRows(store, outcome.outputs.accessRows, warnings); });
+        if (request.makeExcel && generators_.workbook) {
+            int start = !request.makeVB ? 20 : settings_.ModuleKind != 3 ? 40 : 30;
+            std::vector<DefinitionTable> accessTables = groupByTable(std::move(outcome.outputs.accessRows));
+            workbook = std::async(std::launch::async, [this, start, tables = std::move(accessTables)]() mutable {
+                return buildWorkbook(std::move(tables), start);
+            });
+        }
+
         if (request.makeVB) {
-            ConvertedRows converted = step("定義の変換", [&] { return convertRows(store, outcome.outputs.accessRows, warnings); });
-            outcome.outputs.vbRows = converted.vb;
+            step("定義の変換", [&] { writeConvertedRows(store, converted); });
+            converted.inside = {};
             TypePrefixes prefixes = LoadTypePrefixes(store);
             if (settings_.ModuleKind == 3)
                 outcome.outputs.classPrefixes = {ids.ClassPrefix, ids.CollectionPrefix};
-            std::future<SourceResult> source = std::async(std::launch::async, [&] {
-                return generateSource(outcome.outputs.vbRows, ids, prefixes, request.outputFolder, outputPathStem,
-                                      moduleName);
-            });
-            step("定義の変換", [&] { writeConvertedRows(store, converted); });
             progress.set(30);
-            SourceResult generated = source.get();
+            std::vector<DefinitionTable> vbTables = groupByTable(std::move(converted.vb));
+            SourceResult generated =
+                generateSource(vbTables, ids, prefixes, request.outputFolder, outputPathStem, moduleName);
+            outcome.outputs.vbRows = flattenTables(std::move(vbTables));
             outcome.outputs.sources = std::move(generated.files);
             for (const std::string& warning : generated.warnings.messages())
                 warnings.add(warning);
@@ -170,6 +187,7 @@ void RunDriver::runGeneration(const RunRequest& request, Progress& progress, Run
         }
         if (workbook.valid()) {
             WorkbookResult built = workbook.get();
+            outcome.outputs.accessRows = flattenTables(std::move(built.tables));
             for (int value : built.progressValues)
                 progress.set(value);
             for (const std::string& warning : built.warnings.messages())
@@ -180,6 +198,8 @@ void RunDriver::runGeneration(const RunRequest& request, Progress& progress, Run
         if (request.makeExcel)
             progress.set(80);
     } catch (...) {
+        if (workbook.valid())
+            workbook.wait();
         outcome.warnings = warnings.messages();
         dropWorkTablesQuietly(store, outcome);
         throw;
@@ -213,12 +233,11 @@ void RunDriver::writeOutputs(RunOutcome& outcome) const
     });
 }
 
-RunDriver::SourceResult RunDriver::generateSource(const std::vector<DefinitionRow>& vbRows, const IdentifierSet& ids,
+RunDriver::SourceResult RunDriver::generateSource(const std::vector<DefinitionTable>& vbTables, const IdentifierSet& ids,
                                                   const TypePrefixes& prefixes, const std::string& outputFolder,
                                                   const std::string& outputPathStem, const std::string& moduleName) const
 {
     SourceResult result;
-    std::vector<DefinitionTable> vbTables = groupByTable(vbRows);
     GenerationContext ctx{settings_, ids, prefixes, result.warnings, {}, {}};
     if (settings_.ModuleKind != 3) {
         step("標準モジュールの作成", [&] {
@@ -236,13 +255,13 @@ RunDriver::SourceResult RunDriver::generateSource(const std::vector<DefinitionRo
     return result;
 }
 
-RunDriver::WorkbookResult RunDriver::buildWorkbook(const std::vector<DefinitionRow>& accessRows, int start) const
+RunDriver::WorkbookResult RunDriver::buildWorkbook(std::vector<DefinitionTable> accessTables, int start) const
 {
     WorkbookResult result;
+    result.tables = std::move(accessTables);
     Progress recorder([&result](int value) { result.progressValues.push_back(value); }, start);
     step("Excel定義書の作成", [&] {
-        std::vector<DefinitionTable> accessTables = groupByTable(accessRows);
-        result.bytes = generators_.workbook(accessTables, settings_, sourceFileName_, recorder, result.warnings);
+        result.bytes = generators_.workbook(result.tables, settings_, sourceFileName_, recorder, result.warnings);
     });
     return result;
 }

@@ -173,4 +173,20 @@ std::vector<DefinitionTable> groupByTable(std::vector<DefinitionRow> rows)
     return tables;
 }
 
+std::vector<DefinitionRow> flattenTables(std::vector<DefinitionTable>&& tables)
+{
+    std::size_t count = 0;
+    for (const DefinitionTable& table : tables)
+        count += table.rows.size();
+    std::vector<DefinitionRow> rows;
+    rows.reserve(count);
+    for (DefinitionTable& table : tables) {
+        for (DefinitionRow& row : table.rows)
+            rows.push_back(std::move(row));
+        table.rows = {};
+    }
+    tables.clear();
+    return rows;
+}
+
 }  // namespace schemist
