@@ -135,7 +135,14 @@ std::string cutPrefix(std::string_view name, std::string_view prefix, bool& cut)
 std::vector<DefinitionRow> definitionRowsFrom(const SourceSchema& schema, const std::vector<std::string>& selected,
                                               const IdentifierSet& ids)
 {
+    // Sized once: growing a list of several thousand rows would hold the old
+    // and the new block at the same time.
+    std::size_t fieldCount = 0;
+    for (const SourceTable& table : schema.tables)
+        if (table.attributes == 0 && isSelected(table.name, selected))
+            fieldCount += table.fields.size();
     std::vector<DefinitionRow> rows;
+    rows.reserve(fieldCount);
     std::int32_t tableNo = 1;
     for (const SourceTable& table : schema.tables) {
         if (table.attributes != 0 || !isSelected(table.name, selected))

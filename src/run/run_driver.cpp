@@ -13,6 +13,7 @@
 #include "store/work_tables.h"
 
 #include <future>
+#include <malloc.h>
 #include <unistd.h>
 
 namespace schemist {
@@ -84,11 +85,36 @@ bool isTemporaryOfRun(const std::string& target, const RunOutputs& outputs, cons
     return false;
 }
 
+// How a run's memory is managed. A generator thread would otherwise get a
+// malloc arena of its own, which grows page by page and is never shared: more
+// memory touched for the same rows; the threads allocate little at a time, so
+// one arena costs no waiting worth measuring. Large blocks (row lists, file
+// bytes) come from the heap instead of fresh mappings, and freed memory stays
+// in the heap during the run, so that a later block reuses pages already
+// touched instead of having the kernel clear new ones; releaseRunMemory gives
+// it back when the run is over.
+void tuneMallocForRuns()
+{
+    static const bool done = [] {
+        mallopt(M_ARENA_MAX, 1);
+        mallopt(M_MMAP_THRESHOLD, 32 << 20);
+        mallopt(M_TRIM_THRESHOLD, 64 << 20);
+        return true;
+    }();
+    (void)done;
+}
+
+void releaseRunMemory()
+{
+    malloc_trim(0);
+}
+
 }  // namespace
 
 RunDriver::RunDriver(RunSettings& settings, SchemaReader reader, GeneratorSlots generators)
     : settings_(settings), reader_(std::move(reader)), generators_(std::move(generators))
 {
+    tuneMallocForRuns();
 }
 
 std::optional<std::string> RunDriver::checkStartInputs(const RunRequest& request)
@@ -130,6 +156,7 @@ RunOutcome RunDriver::start(const RunRequest& request, Progress& progress, Write
     }
     progress.set(60);
     progress.set(0);
+    releaseRunMemory();
     return outcome;
 }
 
@@ -167,39 +194,44 @@ void RunDriver::runGeneration(const RunRequest& request, Progress& progress, Run
     Warnings warnings;
     for (const std::string& warning : schema.warnings)
         warnings.add(warning);
+    std::future<WorkbookResult> workbook;
     try {
-        // The generators work on rows held in memory, so they run beside the
-        // writing of the work tables: the workbook from the moment the import
-        // rows are known, the source once the conversion is. Their progress
-        // and warnings are passed on in the run's own order.
-        std::future<WorkbookResult> workbook;
         IdentifierSet ids = step("スキーマの取り込み", [&] {
             return ImportSchema(store, schema, request.tables, outcome.outputs.accessRows,
                                 [&](const std::vector<DefinitionRow>& rows) {
                 if ((request.makeVB || request.makeExcel) && rows.empty())
                     throw Error("処理対象のテーブルにフィールドがありません (" + request.sourcePath + ")");
-                if (request.makeExcel && generators_.workbook) {
-                    int start = !request.makeVB ? 20 : settings_.ModuleKind != 3 ? 40 : 30;
-                    workbook = std::async(std::launch::async,
-                                          [this, &rows, start] { return buildWorkbook(rows, start); });
-                }
             });
         });
+        schema = SourceSchema();  // everything later works from the rows
         progress.set(20);
 
+        // Each set of rows exists once: a generator gets the rows moved into
+        // its tables and hands them back when done. The workbook needs only
+        // the import's rows, so it is built beside the conversion and the
+        // source; its progress and warnings are passed on in the run's order.
+        ConvertedRows converted;
+        if (request.makeVB)
+            converted = step("定義の変換", [&] { return convertRows(store, outcome.outputs.accessRows, warnings); });
+        if (request.makeExcel && generators_.workbook) {
+            int start = !request.makeVB ? 20 : settings_.ModuleKind != 3 ? 40 : 30;
+            std::vector<DefinitionTable> accessTables = groupByTable(std::move(outcome.outputs.accessRows));
+            workbook = std::async(std::launch::async, [this, start, tables = std::move(accessTables)]() mutable {
+                return buildWorkbook(std::move(tables), start);
+            });
+        }
+
         if (request.makeVB) {
-            ConvertedRows converted = step("定義の変換", [&] { return convertRows(store, outcome.outputs.accessRows, warnings); });
-            outcome.outputs.vbRows = converted.vb;
+            step("定義の変換", [&] { writeConvertedRows(store, converted); });
+            converted.inside = {};
             TypePrefixes prefixes = LoadTypePrefixes(store);
             if (settings_.ModuleKind == 3)
                 outcome.outputs.classPrefixes = {ids.ClassPrefix, ids.CollectionPrefix};
-            std::future<SourceResult> source = std::async(std::launch::async, [&] {
-                return generateSource(outcome.outputs.vbRows, ids, prefixes, request.outputFolder, outputPathStem,
-                                      moduleName);
-            });
-            step("定義の変換", [&] { writeConvertedRows(store, converted); });
             progress.set(30);
-            SourceResult generated = source.get();
+            std::vector<DefinitionTable> vbTables = groupByTable(std::move(converted.vb));
+            SourceResult generated =
+                generateSource(vbTables, ids, prefixes, request.outputFolder, outputPathStem, moduleName);
+            outcome.outputs.vbRows = flattenTables(std::move(vbTables));
             outcome.outputs.sources = std::move(generated.files);
             for (const std::string& warning : generated.warnings.messages())
                 warnings.add(warning);
@@ -208,6 +240,7 @@ void RunDriver::runGeneration(const RunRequest& request, Progress& progress, Run
         }
         if (workbook.valid()) {
             WorkbookResult built = workbook.get();
+            outcome.outputs.accessRows = flattenTables(std::move(built.tables));
             for (int value : built.progressValues)
                 progress.set(value);
             for (const std::string& warning : built.warnings.messages())
@@ -218,6 +251,8 @@ void RunDriver::runGeneration(const RunRequest& request, Progress& progress, Run
         if (request.makeExcel)
             progress.set(80);
     } catch (...) {
+        if (workbook.valid())
+            workbook.wait();
         std::vector<std::string> notes;
         dropWorkTablesQuietly(store, notes);
         outcome.warnings = warnings.messages();
@@ -286,12 +321,11 @@ void RunDriver::writeOutputs(RunOutcome& outcome, std::vector<std::string>& note
     });
 }
 
-RunDriver::SourceResult RunDriver::generateSource(const std::vector<DefinitionRow>& vbRows, const IdentifierSet& ids,
+RunDriver::SourceResult RunDriver::generateSource(const std::vector<DefinitionTable>& vbTables, const IdentifierSet& ids,
                                                   const TypePrefixes& prefixes, const std::string& outputFolder,
                                                   const std::string& outputPathStem, const std::string& moduleName) const
 {
     SourceResult result;
-    std::vector<DefinitionTable> vbTables = groupByTable(vbRows);
     GenerationContext ctx{settings_, ids, prefixes, result.warnings, {}, {}};
     if (settings_.ModuleKind != 3) {
         step("標準モジュールの作成", [&] {
@@ -309,13 +343,13 @@ RunDriver::SourceResult RunDriver::generateSource(const std::vector<DefinitionRo
     return result;
 }
 
-RunDriver::WorkbookResult RunDriver::buildWorkbook(const std::vector<DefinitionRow>& accessRows, int start) const
+RunDriver::WorkbookResult RunDriver::buildWorkbook(std::vector<DefinitionTable> accessTables, int start) const
 {
     WorkbookResult result;
+    result.tables = std::move(accessTables);
     Progress recorder([&result](int value) { result.progressValues.push_back(value); }, start);
     step("Excel定義書の作成", [&] {
-        std::vector<DefinitionTable> accessTables = groupByTable(accessRows);
-        result.bytes = generators_.workbook(accessTables, settings_, sourceFileName_, recorder, result.warnings);
+        result.bytes = generators_.workbook(result.tables, settings_, sourceFileName_, recorder, result.warnings);
     });
     return result;
 }

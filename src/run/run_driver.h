@@ -108,14 +108,16 @@ private:
         std::string bytes;
         std::vector<int> progressValues;
         Warnings warnings;
+        std::vector<DefinitionTable> tables;
     };
 
     void runGeneration(const RunRequest& request, Progress& progress, RunOutcome& outcome, WriteMode mode);
     void writeOutputs(RunOutcome& outcome, std::vector<std::string>& notes) const;
-    SourceResult generateSource(const std::vector<DefinitionRow>& vbRows, const IdentifierSet& ids,
+    SourceResult generateSource(const std::vector<DefinitionTable>& vbTables, const IdentifierSet& ids,
                                 const TypePrefixes& prefixes, const std::string& outputFolder,
                                 const std::string& outputPathStem, const std::string& moduleName) const;
-    WorkbookResult buildWorkbook(const std::vector<DefinitionRow>& accessRows, int start) const;
+    // Takes the import's rows and hands them back in the result.
+    WorkbookResult buildWorkbook(std::vector<DefinitionTable> accessTables, int start) const;
 
     RunSettings& settings_;
     SchemaReader reader_;

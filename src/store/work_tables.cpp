@@ -157,20 +157,47 @@ std::vector<DefinitionRow> readDefinitionRows(dao::Database& db, const char* tab
 
 std::vector<DefinitionTable> groupByTable(std::vector<DefinitionRow> rows)
 {
+    // Each table's list is sized before it is filled, and the flat list is
+    // freed before sorting, so that grouping never holds much more than the
+    // rows themselves.
     std::map<std::int32_t, DefinitionTable> byNumber;
-    for (DefinitionRow& row : rows) {
-        DefinitionTable& table = byNumber[row.TableNo];
-        table.TableNo = row.TableNo;
-        table.rows.push_back(std::move(row));
+    for (const DefinitionRow& row : rows)
+        byNumber[row.TableNo].TableNo = row.TableNo;
+    {
+        std::map<std::int32_t, std::size_t> counts;
+        for (const DefinitionRow& row : rows)
+            ++counts[row.TableNo];
+        for (auto& [number, table] : byNumber)
+            table.rows.reserve(counts[number]);
     }
+    for (DefinitionRow& row : rows)
+        byNumber[row.TableNo].rows.push_back(std::move(row));
+    rows = {};
     std::vector<DefinitionTable> tables;
     tables.reserve(byNumber.size());
+    auto byFieldNo = [](const DefinitionRow& a, const DefinitionRow& b) { return a.FieldNo < b.FieldNo; };
     for (auto& [number, table] : byNumber) {
-        std::stable_sort(table.rows.begin(), table.rows.end(),
-                         [](const DefinitionRow& a, const DefinitionRow& b) { return a.FieldNo < b.FieldNo; });
+        if (!std::is_sorted(table.rows.begin(), table.rows.end(), byFieldNo))
+            std::stable_sort(table.rows.begin(), table.rows.end(), byFieldNo);
         tables.push_back(std::move(table));
     }
     return tables;
+}
+
+std::vector<DefinitionRow> flattenTables(std::vector<DefinitionTable>&& tables)
+{
+    std::size_t count = 0;
+    for (const DefinitionTable& table : tables)
+        count += table.rows.size();
+    std::vector<DefinitionRow> rows;
+    rows.reserve(count);
+    for (DefinitionTable& table : tables) {
+        for (DefinitionRow& row : table.rows)
+            rows.push_back(std::move(row));
+        table.rows = {};
+    }
+    tables.clear();
+    return rows;
 }
 
 }  // namespace schemist

@@ -30,6 +30,13 @@ std::vector<DefinitionRow> readDefinitionRows(dao::Database& db, const char* tab
 
 // The rows grouped by table number ascending, each table's rows in ascending
 // FieldNo, as the generators walk them.
+// Pass the rows by std::move when the caller no longer needs them flat: they
+// are then moved, not copied.
 std::vector<DefinitionTable> groupByTable(std::vector<DefinitionRow> rows);
+
+// The rows of grouped tables as one list again, in table and field order
+// (moved out of the tables). Rows as the import writes them come back in the
+// order they had before groupByTable.
+std::vector<DefinitionRow> flattenTables(std::vector<DefinitionTable>&& tables);
 
 }  // namespace schemist

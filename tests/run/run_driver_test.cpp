@@ -112,6 +112,41 @@ TEST_F(Driver, StandardModuleRunWritesBothFilesWithTheSpecifiedProgress)
     EXPECT_EQ(storeTableCount(), 4) << "work tables are removed after the run";
 }
 
+TEST_F(Driver, TheOutcomeHoldsTheRowsTheGeneratorsWereGivenInTheirOrder)
+{
+    std::vector<DefinitionTable> seenAccess;
+    generators.workbook = [&seenAccess](const std::vector<DefinitionTable>& tables, const RunSettings&,
+                                        const std::string&, Progress&, Warnings&) {
+        seenAccess = tables;
+        return std::string("xls");
+    };
+    SchemaReader reader = [](const std::string&, const SourceReadOptions&) {
+        SourceSchema schema = twoTables();
+        SourceTable other = schema.tables[1];
+        other.name = "tblOther";
+        schema.tables.push_back(other);
+        return schema;
+    };
+    RunRequest r = request();
+    r.tables = {"tblOther", "tblStaff"};
+    RunOutcome outcome = driver(reader).start(r, progress, WriteMode::InMemory);
+    ASSERT_TRUE(outcome.succeeded) << outcome.error;
+
+    auto flat = [](const std::vector<DefinitionTable>& tables) {
+        std::vector<DefinitionRow> rows;
+        for (const DefinitionTable& table : tables)
+            rows.insert(rows.end(), table.rows.begin(), table.rows.end());
+        return rows;
+    };
+    ASSERT_EQ(outcome.outputs.accessRows.size(), 4u);
+    EXPECT_EQ(outcome.outputs.accessRows, flat(seenAccess));
+    EXPECT_EQ(outcome.outputs.vbRows, flat(seenVB));
+    EXPECT_EQ(outcome.outputs.accessRows[0].TableName, "Staff");
+    EXPECT_EQ(outcome.outputs.accessRows[3].TableName, "Other");
+    EXPECT_EQ(outcome.outputs.accessRows[3].FieldNo, 2);
+    EXPECT_EQ(outcome.outputs.vbRows[3].Type, "String");
+}
+
 TEST_F(Driver, ClassRunAndRunWithoutOutputs)
 {
     settings.ModuleKind = 3;
