@@ -262,6 +262,10 @@ void MainWindow::buildControls()
 
     connect(drvInput_, &QComboBox::currentTextChanged, this, &MainWindow::onInputDriveChanged);
     connect(drvOutput_, &QComboBox::currentTextChanged, this, &MainWindow::onOutputDriveChanged);
+    // The entry already shown, chosen again: back to that drive's root from a
+    // folder on a volume the list does not show (such as /dev).
+    connect(drvInput_, &QComboBox::textActivated, this, &MainWindow::onInputDriveChanged);
+    connect(drvOutput_, &QComboBox::textActivated, this, &MainWindow::onOutputDriveChanged);
     connect(dirInput_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& index) { chooseInputFolder(inputDirs_->filePath(index)); });
     connect(dirOutput_->selectionModel(), &QItemSelectionModel::currentChanged, this,

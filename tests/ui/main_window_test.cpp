@@ -354,6 +354,22 @@ TEST_F(MainWindowTest, UnusableStoreAnswersEditorsWithTheSameMessageUntilRebuilt
     EXPECT_FALSE(w.logic().storeMessage());
 }
 
+TEST_F(MainWindowTest, ChoosingTheShownDriveAgainGoesBackToItsRoot)
+{
+    MainWindow w(settings, std::nullopt);
+    w.show();
+    QApplication::setActiveWindow(&w);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    auto* drive = child<QComboBox>(w, "drvOutput");
+    ASSERT_GE(drive->findText("/"), 0);
+    pickEntry(drive, "/");
+    // A folder of a volume the drive list leaves out; the list still shows "/".
+    w.chooseOutputFolder("/dev");
+    ASSERT_EQ(drive->currentText(), "/");
+    pickEntry(drive, "/");
+    EXPECT_EQ(w.outputFolder(), "/");
+}
+
 // The Help item of the menu, clicked as a user clicks it.
 void clickHelp(MainWindow& w)
 {

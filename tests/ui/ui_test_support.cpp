@@ -6,6 +6,8 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
+#include <QStyleHints>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -50,6 +52,17 @@ void clickButton(QAbstractButton* button)
     ASSERT_NE(button, nullptr);
     ASSERT_TRUE(button->isVisible()) << button->text().toStdString();
     QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+}
+
+void pickEntry(QComboBox* combo, const QString& text)
+{
+    QTest::mouseClick(combo, Qt::LeftButton, {}, combo->rect().center());
+    QAbstractItemView* popup = combo->view();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return popup->isVisible(); }, 2000));
+    // A release soon after the popup opened counts as the end of the opening click.
+    QTest::qWait(QGuiApplication::styleHints()->mouseDoubleClickInterval() + 50);
+    clickItem(popup, itemNamed(popup, text));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !popup->isVisible(); }, 2000));
 }
 
 QuestionAnswerer::QuestionAnswerer(const QString& buttonText) : timer_(new QTimer)

@@ -18,6 +18,7 @@
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 class QAbstractButton;
+class QComboBox;
 class QTimer;
 class QAbstractItemView;
 
@@ -57,6 +58,8 @@ void clickItem(QAbstractItemView* view, const QModelIndex& index, Qt::KeyboardMo
 // The row of a view's model whose display text is `text` (column 0).
 QModelIndex itemNamed(QAbstractItemView* view, const QString& text, const QModelIndex& parent = {});
 void clickButton(QAbstractButton* button);
+// The entry `text` picked from a drop-down list's popup with the mouse.
+void pickEntry(QComboBox* combo, const QString& text);
 
 // Answers the next question box with a click on its button `buttonText` and
 // keeps the box's text; waits for the box as long as the test runs.

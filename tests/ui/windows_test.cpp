@@ -25,7 +25,6 @@
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QTableView>
-#include <QStyleHints>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -153,18 +152,6 @@ void typeInto(QLineEdit* box, const QString& keys)
 }
 
 void clickCheck(QAbstractButton* box) { QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2)); }
-
-// The entry `text` picked from a drop-down list's popup with the mouse.
-void pickEntry(QComboBox* combo, const QString& text)
-{
-    QTest::mouseClick(combo, Qt::LeftButton, {}, combo->rect().center());
-    QAbstractItemView* popup = combo->view();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return popup->isVisible(); }, 2000));
-    // A release soon after the popup opened counts as the end of the opening click.
-    QTest::qWait(QGuiApplication::styleHints()->mouseDoubleClickInterval() + 50);
-    clickItem(popup, itemNamed(popup, text));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !popup->isVisible(); }, 2000));
-}
 
 TEST_F(OptionDialogTest, NumberBoxesTakeDigitsOnlyFromRealKeys)
 {
