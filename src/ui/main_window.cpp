@@ -517,7 +517,11 @@ void MainWindow::start()
 void MainWindow::reportSuccess(const RunOutcome& outcome)
 {
     const std::string folder = utf8(outputFolder_);
-    const QString text = qt(runSummaryMessage(folder, outcome.writtenFiles, outcome.warnings));
+    // Files left as they were because their content did not change are this
+    // run's outputs too.
+    std::vector<std::string> files = outcome.writtenFiles;
+    files.insert(files.end(), outcome.unchangedFiles.begin(), outcome.unchangedFiles.end());
+    const QString text = qt(runSummaryMessage(folder, files, outcome.warnings));
     if (!askQuestion(this, kApplicationTitle, text, kOpenOutputFolder, kCloseSummary))
         return;
     if (!openUrl_(QUrl::fromLocalFile(outputFolder_)))
