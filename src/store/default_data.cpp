@@ -126,6 +126,25 @@ void renameOrFail(const std::string& from, const std::string& to)
         throw Error("作業用データベースを置き換えられません: " + to + ": " + std::strerror(errno));
 }
 
+// Makes room for a new backup: .bak.1 becomes .bak.2 (the oldest one goes),
+// .bak becomes .bak.1. The store itself is not touched, so a failure here
+// leaves it in place; it only stops the rebuild.
+void rotateBackups(const std::string& storePath)
+{
+    const std::string newest = storePath + ".bak";
+    const std::string middle = storePath + ".bak.1";
+    const std::string oldest = storePath + ".bak.2";
+    auto shift = [](const std::string& from, const std::string& to) {
+        if (std::rename(from.c_str(), to.c_str()) != 0)
+            throw Error("作業用データベースの以前のバックアップを " + to + " に移せません: " + from + ": " +
+                        std::strerror(errno) + " (作業用データベースは変わっていません)");
+    };
+    if (fileExists(middle))
+        shift(middle, oldest);
+    if (fileExists(newest))
+        shift(newest, middle);
+}
+
 }  // namespace
 
 void RebuildWorkStore(const std::string& storePath, bool keepBackup)
@@ -149,6 +168,13 @@ void RebuildWorkStore(const std::string& storePath, bool keepBackup)
         throw;
     }
     bool backedUp = keepBackup && fileExists(storePath);
+    try {
+        if (backedUp)
+            rotateBackups(storePath);
+    } catch (const Error&) {
+        std::remove(fresh.c_str());
+        throw;
+    }
     if (backedUp)
         renameOrFail(storePath, storePath + ".bak");
     try {

@@ -26,7 +26,8 @@ void InsertDefaultFullNames(const std::string& storePath, const std::string& tab
 // Makes a complete store with the default data beside `storePath` and moves
 // it into place only when complete, so a failure half-way (full disk,
 // unwritable folder) leaves the user's store as it was. With `keepBackup` the
-// replaced store is kept as storePath + ".bak" (an older backup replaced).
+// replaced store is kept as storePath + ".bak", and the two before it as
+// ".bak.1" and ".bak.2" (newest first; an older third one is dropped).
 // A store held by another process is refused with an Error.
 void RebuildWorkStore(const std::string& storePath, bool keepBackup);
 

@@ -4,9 +4,11 @@
 #include "platform/paths.h"
 #include "run/startup.h"
 #include "ui/key_filter.h"
+#include "ui/manual_window.h"
 #include "ui/message_box.h"
 #include "ui/name_editor.h"
 #include "ui/option_dialog.h"
+#include "ui/run_summary.h"
 #include "ui/type_editor.h"
 #include "ui/volume_list.h"
 
@@ -114,7 +116,9 @@ QString manualPath()
 }
 
 MainWindow::MainWindow(RunSettings& settings, std::optional<std::string> storeProblem, QWidget* parent)
-    : QMainWindow(parent), logic_(settings, std::move(storeProblem))
+    : QMainWindow(parent),
+      logic_(settings, std::move(storeProblem)),
+      openUrl_([](const QUrl& url) { return QDesktopServices::openUrl(url); })
 {
     setObjectName("frmTabler");
     setWindowTitle(kMainCaption);
@@ -258,12 +262,19 @@ void MainWindow::buildControls()
 
     connect(drvInput_, &QComboBox::currentTextChanged, this, &MainWindow::onInputDriveChanged);
     connect(drvOutput_, &QComboBox::currentTextChanged, this, &MainWindow::onOutputDriveChanged);
+    // The entry already shown, chosen again: back to that drive's root from a
+    // folder on a volume the list does not show (such as /dev).
+    connect(drvInput_, &QComboBox::textActivated, this, &MainWindow::onInputDriveChanged);
+    connect(drvOutput_, &QComboBox::textActivated, this, &MainWindow::onOutputDriveChanged);
     connect(dirInput_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& index) { chooseInputFolder(inputDirs_->filePath(index)); });
     connect(dirOutput_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& index) { chooseOutputFolder(outputDirs_->filePath(index)); });
     connect(files_, &QFileSystemModel::directoryLoaded, this, &MainWindow::onFileListLoaded);
-    connect(flstInput_->selectionModel(), &QItemSelectionModel::currentChanged, this, &MainWindow::onFileChosen);
+    // The selection, not the current index, says which file is chosen: a
+    // mouse press moves the current index before it selects, the keyboard
+    // selects before it moves it.
+    connect(flstInput_->selectionModel(), &QItemSelectionModel::selectionChanged, this, &MainWindow::onFileChosen);
     connect(lstTableName_, &QListWidget::itemClicked, this,
             [this] { logic_.tableListSettled(static_cast<int>(lstTableName_->selectedItems().size())); });
     connect(cmdStart_, &QPushButton::clicked, this, &MainWindow::start);
@@ -341,6 +352,7 @@ void MainWindow::chooseInputFolder(const QString& folder)
         flstInput_->setCurrentIndex({});
     }
     lstTableName_->clear();
+    listedFile_.clear();
     statusBar()->clearMessage();
     logic_.fileListPathChanged();
     selectFirstFile_ = true;
@@ -401,17 +413,23 @@ void MainWindow::onFileListLoaded(const QString& folder)
 
 QString MainWindow::selectedFile() const
 {
-    QModelIndex current = flstInput_->currentIndex();
-    if (!current.isValid() || !flstInput_->selectionModel()->isSelected(current))
-        return {};
-    return files_->filePath(current);
+    for (const QModelIndex& index : flstInput_->selectionModel()->selectedIndexes())
+        if (index.column() == 0)
+            return files_->filePath(index);
+    return {};
 }
 
 void MainWindow::onFileChosen()
 {
     const QString path = selectedFile();
-    if (path.isEmpty())
+    listedFile_ = path;
+    if (path.isEmpty()) {
+        // No file chosen any more: no tables of a file that is not shown.
+        lstTableName_->clear();
+        statusBar()->clearMessage();
+        logic_.fileListLostFocus();
         return;
+    }
     logic_.fileChosen(utf8(path));
     showTables();
 }
@@ -470,7 +488,8 @@ void MainWindow::runElsewhere(const std::function<void()>& work)
 void MainWindow::start()
 {
     RunRequest request;
-    request.sourcePath = utf8(selectedFile());
+    // The file whose tables are listed, so names and file always belong together.
+    request.sourcePath = utf8(listedFile_);
     for (int i = 0; i < lstTableName_->count(); ++i)
         if (lstTableName_->item(i)->isSelected())
             request.tables.push_back(utf8(lstTableName_->item(i)->text()));
@@ -481,6 +500,10 @@ void MainWindow::start()
 
     StartAnswer answer = logic_.start(request, [this](const std::function<void()>& work) { runElsewhere(work); });
     syncState();
+    if (answer.ran && answer.outcome.succeeded) {
+        reportSuccess(answer.outcome);
+        return;
+    }
     if (answer.message)
         showMessage(this, kApplicationTitle, qt(*answer.message));
     if (answer.focusOutputName) {
@@ -491,8 +514,29 @@ void MainWindow::start()
         showMessage(this, kApplicationTitle, qt(*answer.warnings));
 }
 
+void MainWindow::reportSuccess(const RunOutcome& outcome)
+{
+    const std::string folder = utf8(outputFolder_);
+    // Files left as they were because their content did not change are this
+    // run's outputs too.
+    std::vector<std::string> files = outcome.writtenFiles;
+    files.insert(files.end(), outcome.unchangedFiles.begin(), outcome.unchangedFiles.end());
+    const QString text = qt(runSummaryMessage(folder, files, outcome.warnings));
+    if (!askQuestion(this, kApplicationTitle, text, kOpenOutputFolder, kCloseSummary))
+        return;
+    if (!openUrl_(QUrl::fromLocalFile(outputFolder_)))
+        showMessage(this, kApplicationTitle, "出力フォルダを開けません: " + outputFolder_);
+}
+
 void MainWindow::rebuildDefaultData()
 {
+    const QString question = QString("変換テーブル (デフォルト宣言・接頭名称・接尾名称・名称) を初期データで作り直します。\n"
+                                     "編集した変換テーブルの内容は初期データに置き換わります。\n"
+                                     "今の作業用データベースは %1.bak としてバックアップに残ります (直近 3 回分まで)。\n\n"
+                                     "作り直しますか?")
+                                 .arg(QFileInfo(qt(logic_.settings().WorkStorePath)).fileName());
+    if (!askQuestion(this, kApplicationTitle, question, "作り直す", "キャンセル"))
+        return;
     if (auto failure = logic_.rebuildDefaultData())
         showMessage(this, kApplicationTitle, qt(*failure));
     syncState();
@@ -500,13 +544,25 @@ void MainWindow::rebuildDefaultData()
 
 void MainWindow::showVersion() { showMessage(this, kApplicationTitle, kVersionMessage); }
 
+// The manual in the user's browser; where none takes it, in a window of
+// the program's own.
 void MainWindow::showHelp()
 {
     const QString path = manualPath();
-    if (path.isEmpty() || !QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
-        showMessage(this, kApplicationTitle,
-                    "マニュアルを開けません: " + (path.isEmpty() ? QString("manual.html") : path));
+    if (path.isEmpty()) {
+        showMessage(this, kApplicationTitle, "マニュアルが見つかりません: manual.html");
+        return;
+    }
+    if (openUrl_(QUrl::fromLocalFile(path)))
+        return;
+    if (!manual_)
+        manual_ = new ManualWindow(path, this);
+    manual_->show();
+    manual_->raise();
+    manual_->activateWindow();
 }
+
+ManualWindow* MainWindow::manualWindow() const { return manual_.data(); }
 
 template <typename Dialog, typename... Args>
 void MainWindow::openStoreWindow(Args&&... args)

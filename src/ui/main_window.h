@@ -6,6 +6,10 @@
 #include "ui/main_window_logic.h"
 
 #include <QMainWindow>
+#include <QPointer>
+#include <QUrl>
+
+#include <functional>
 
 class QCheckBox;
 class QComboBox;
@@ -20,7 +24,12 @@ class QTreeView;
 
 namespace schemist::ui {
 
+class ManualWindow;
 class MountWatcher;
+
+// Hands a file or folder to the desktop (QDesktopServices::openUrl); false
+// when nothing took it. Replaceable so that tests see what would be opened.
+using UrlOpener = std::function<bool(const QUrl& url)>;
 
 // The bundled manual: installed beside the program, else in the source tree.
 QString manualPath();
@@ -41,7 +50,12 @@ public:
     QString outputFolder() const { return outputFolder_; }
     // The selected file of the file list, as a full path; empty when none.
     QString selectedFile() const;
+    // The file whose tables the table list shows; a run reads this file.
+    QString listedFile() const { return listedFile_; }
     bool running() const { return running_; }
+    void setUrlOpener(UrlOpener opener) { openUrl_ = std::move(opener); }
+    // The manual's own window, while it is open.
+    ManualWindow* manualWindow() const;
 
     // The buttons' and menu items' work.
     void start();
@@ -68,12 +82,15 @@ private:
     template <typename Dialog, typename... Args>
     void openStoreWindow(Args&&... args);
     void openOptions();
+    void reportSuccess(const RunOutcome& outcome);
 
     MainWindowLogic logic_;
     bool running_ = false;
     QString inputFolder_;
     QString outputFolder_;
     QString pendingFile_;
+    // The file whose tables the table list shows.
+    QString listedFile_;
     bool selectFirstFile_ = false;
 
     QComboBox* drvInput_ = nullptr;
@@ -100,6 +117,8 @@ private:
     QFileSystemModel* outputDirs_ = nullptr;
     QFileSystemModel* files_ = nullptr;
     MountWatcher* mounts_ = nullptr;
+    UrlOpener openUrl_;
+    QPointer<ManualWindow> manual_;
 };
 
 }  // namespace schemist::ui

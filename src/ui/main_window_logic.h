@@ -65,8 +65,9 @@ public:
 
     StartAnswer start(const RunRequest& request, const Executor& executor = {});
 
-    // "初期データ作成": no question, no message on success; the replaced
-    // store stays as SCHM.db.bak. Returns the error of a failed rebuild.
+    // "初期データ作成" once the window has asked: no message on success; the
+    // replaced store stays as SCHM.db.bak (two older ones as .bak.1, .bak.2).
+    // Returns the error of a failed rebuild.
     std::optional<std::string> rebuildDefaultData();
 
     // Nothing when the store is usable; otherwise the message that names the

@@ -2,6 +2,7 @@
 #include "ui/message_box.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace schemist::ui {
 namespace {
@@ -24,6 +25,20 @@ void showMessage(QWidget* parent, const QString& title, const QString& text)
     }
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
     box.exec();
+}
+
+bool askQuestion(QWidget* parent, const QString& title, const QString& text, const QString& accept,
+                 const QString& refuse)
+{
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, parent);
+    QPushButton* yes = box.addButton(accept, QMessageBox::AcceptRole);
+    QPushButton* no = box.addButton(refuse, QMessageBox::RejectRole);
+    yes->setObjectName("accept");
+    no->setObjectName("refuse");
+    box.setDefaultButton(no);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
 }
 
 QString qt(const std::string& utf8) { return QString::fromStdString(utf8); }

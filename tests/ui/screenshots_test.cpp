@@ -1,6 +1,7 @@
 // Renders every window to PNG for the manual. Runs only when
-// SCHEMIST_SCREENSHOT_DIR names the folder to write to:
-//   SCHEMIST_SCREENSHOT_DIR=docs/images build/tests/test_ui --gtest_filter='Screenshots.*'
+// SCHEMIST_SCREENSHOT_DIR names the folder to write to; scripts/screenshots.sh
+// runs it with a neutral home folder (SCHEMIST_SCREENSHOT_HOME), so that the
+// pictures show the folders a user would see rather than those of the build.
 #include "ui/main_window.h"
 #include "ui/name_editor.h"
 #include "ui/option_dialog.h"
@@ -11,6 +12,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QListWidget>
 #include <QTest>
 
@@ -22,6 +25,19 @@ namespace {
 using namespace schemist::ui;
 
 QString screenshotDir() { return qEnvironmentVariable("SCHEMIST_SCREENSHOT_DIR"); }
+
+// The documents folder the main window shows, with the sample database in it.
+QString documentsWithSample()
+{
+    QString home = qEnvironmentVariable("SCHEMIST_SCREENSHOT_HOME");
+    if (home.isEmpty())
+        return QFileInfo(QString::fromStdString(dataFile("sample.mdb"))).absolutePath();
+    const QString documents = home + "/Documents";
+    QDir().mkpath(documents + "/出力");
+    QFile::copy(QString::fromStdString(dataFile("sample.mdb")), documents + "/販売管理.mdb");
+    QFile::copy(QString::fromStdString(dataFile("edge_flags.mdb")), documents + "/社員管理.mdb");
+    return documents;
+}
 
 void save(QWidget& window, const QString& name)
 {
@@ -46,14 +62,19 @@ TEST(Screenshots, EveryWindow)
     splash.timer()->stop();
     save(splash, "splash");
 
+    const QString documents = documentsWithSample();
+    const QString sample = QDir(documents).exists("販売管理.mdb") ? documents + "/販売管理.mdb"
+                                                                   : QString::fromStdString(dataFile("sample.mdb"));
     MainWindow main(settings, std::nullopt);
     main.resize(1000, 660);
-    main.openDatabase(QString::fromStdString(dataFile("sample.mdb")));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !main.selectedFile().isEmpty(); }, 5000));
-    main.chooseOutputFolder(QDir::homePath());
+    main.openDatabase(sample);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !main.listedFile().isEmpty(); }, 5000));
+    main.chooseOutputFolder(QDir(documents).exists("出力") ? documents + "/出力" : documents);
     auto* tables = main.findChild<QListWidget*>("lstTableName");
-    if (tables->count() > 0)
-        tables->item(0)->setSelected(true);
+    main.show();
+    QTest::qWaitForWindowExposed(&main);
+    if (tables->count() > 0)  // clicked, so that Start is shown as usable
+        QTest::mouseClick(tables->viewport(), Qt::LeftButton, {}, tables->visualItemRect(tables->item(0)).center());
     save(main, "main_window");
 
     OptionDialog options(settings);

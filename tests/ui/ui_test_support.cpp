@@ -3,6 +3,17 @@
 
 #include "store/default_data.h"
 
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QStyleHints>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
 namespace schemist::test {
 
 FreshStore::FreshStore() : path_(dir_.file("SCHM.db")) { RebuildWorkStore(path_, false); }
@@ -15,5 +26,64 @@ MessageRecorder::MessageRecorder()
 }
 
 MessageRecorder::~MessageRecorder() { ui::setMessagePresenter({}); }
+
+void clickItem(QAbstractItemView* view, const QModelIndex& index, Qt::KeyboardModifiers modifiers)
+{
+    ASSERT_TRUE(index.isValid());
+    view->scrollTo(index);
+    const QRect rect = view->visualRect(index);
+    ASSERT_TRUE(view->viewport()->rect().intersects(rect)) << index.data().toString().toStdString();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, modifiers, rect.center());
+}
+
+QModelIndex itemNamed(QAbstractItemView* view, const QString& text, const QModelIndex& parent)
+{
+    const QAbstractItemModel* model = view->model();
+    for (int r = 0; r < model->rowCount(parent); ++r) {
+        QModelIndex index = model->index(r, 0, parent);
+        if (index.data().toString() == text)
+            return index;
+    }
+    return {};
+}
+
+void clickButton(QAbstractButton* button)
+{
+    ASSERT_NE(button, nullptr);
+    ASSERT_TRUE(button->isVisible()) << button->text().toStdString();
+    QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+}
+
+void pickEntry(QComboBox* combo, const QString& text)
+{
+    QTest::mouseClick(combo, Qt::LeftButton, {}, combo->rect().center());
+    QAbstractItemView* popup = combo->view();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return popup->isVisible(); }, 2000));
+    // A release soon after the popup opened counts as the end of the opening click.
+    QTest::qWait(QGuiApplication::styleHints()->mouseDoubleClickInterval() + 50);
+    clickItem(popup, itemNamed(popup, text));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !popup->isVisible(); }, 2000));
+}
+
+QuestionAnswerer::QuestionAnswerer(const QString& buttonText) : timer_(new QTimer)
+{
+    timer_->setInterval(20);
+    QObject::connect(timer_, &QTimer::timeout, [text = text_, answered = answered_, buttonText] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || *answered)
+            return;
+        for (QAbstractButton* b : box->buttons()) {
+            if (b->text() == buttonText) {
+                *text = box->text();
+                *answered = true;
+                QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center());
+                return;
+            }
+        }
+    });
+    timer_->start();
+}
+
+QuestionAnswerer::~QuestionAnswerer() { delete timer_; }
 
 }  // namespace schemist::test

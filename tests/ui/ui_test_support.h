@@ -1,13 +1,26 @@
-// Helpers of the window tests: a fresh work store with its default data, and
-// a recorder of the message boxes the windows would show.
+// Helpers of the window tests: a fresh work store with its default data, a
+// recorder of the message boxes the windows would show, and real mouse input
+// on views, buttons and question boxes.
 #pragma once
 
 #include "support/test_support.h"
 #include "ui/message_box.h"
 
+#include <QModelIndex>
 #include <QString>
+#include <memory>
 #include <string>
 #include <vector>
+
+#include <ostream>
+
+// Readable failures: texts printed as text, not as code units.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+
+class QAbstractButton;
+class QComboBox;
+class QTimer;
+class QAbstractItemView;
 
 namespace schemist::test {
 
@@ -38,6 +51,29 @@ public:
 
 private:
     std::vector<ShownMessage> shown_;
+};
+
+// A left click on the item of a view, where a user would click it.
+void clickItem(QAbstractItemView* view, const QModelIndex& index, Qt::KeyboardModifiers modifiers = {});
+// The row of a view's model whose display text is `text` (column 0).
+QModelIndex itemNamed(QAbstractItemView* view, const QString& text, const QModelIndex& parent = {});
+void clickButton(QAbstractButton* button);
+// The entry `text` picked from a drop-down list's popup with the mouse.
+void pickEntry(QComboBox* combo, const QString& text);
+
+// Answers the next question box with a click on its button `buttonText` and
+// keeps the box's text; waits for the box as long as the test runs.
+class QuestionAnswerer {
+public:
+    explicit QuestionAnswerer(const QString& buttonText);
+    ~QuestionAnswerer();
+    bool answered() const { return *answered_; }
+    const QString& text() const { return *text_; }
+
+private:
+    std::shared_ptr<QString> text_ = std::make_shared<QString>();
+    std::shared_ptr<bool> answered_ = std::make_shared<bool>(false);
+    QTimer* timer_;
 };
 
 }  // namespace schemist::test

@@ -1,15 +1,12 @@
-// The windows on the offscreen platform: captions, key filters on real key
-// events, Enter moving the focus, runs from the main window, and editors
-// that save what they show.
-#include "ui/main_window.h"
+// The splash window, the options dialog and the editors on the offscreen
+// platform: captions, key filters on real key events, Enter moving the
+// focus, and editors that save what they show.
 #include "ui/name_editor.h"
 #include "ui/option_dialog.h"
 #include "ui/splash_window.h"
 #include "ui/type_editor.h"
 
 #include "platform/dao.h"
-#include "run/run_driver.h"
-#include "run/startup.h"
 #include "store/default_rows.h"
 #include "store/table_editing.h"
 #include "ui_test_support.h"
@@ -59,13 +56,6 @@ QStringList texts(QWidget& w)
     return all;
 }
 
-RunSettings settingsFor(const FreshStore& store)
-{
-    RunSettings s = RunSettings::startValues();
-    s.WorkStorePath = store.path();
-    return s;
-}
-
 // Types text as key events, also characters QTest has no key for.
 void typeText(QWidget* widget, const QString& text)
 {
@@ -75,6 +65,19 @@ void typeText(QWidget* widget, const QString& text)
         QApplication::sendEvent(widget, &press);
         QApplication::sendEvent(widget, &release);
     }
+}
+
+// A click on a cell of an editor's table: it becomes the current cell and
+// opens its text box (a double click when it is current already).
+void clickCell(QTableView* view, int row, int column)
+{
+    const QModelIndex index = view->model()->index(row, column);
+    if (view->currentIndex() != index) {
+        clickItem(view, index);
+        return;
+    }
+    view->scrollTo(index);
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
 }
 
 // The line edit a view opened on its current cell.
@@ -99,179 +102,6 @@ TEST(SplashWindow, ShowsItsLabelsAndOpensTheMainWindowAfterItsTimer)
     EXPECT_FALSE(opened);
     EXPECT_TRUE(QTest::qWaitFor([&] { return opened; }, 2000));
     EXPECT_TRUE(QTest::qWaitFor([&] { return alive.isNull(); }, 1000));
-}
-
-class MainWindowTest : public testing::Test {
-protected:
-    FreshStore store;
-    RunSettings settings = settingsFor(store);
-    MessageRecorder messages;
-};
-
-TEST_F(MainWindowTest, HasEveryControlWithItsCaption)
-{
-    MainWindow w(settings, std::nullopt);
-    w.show();
-    EXPECT_EQ(w.windowTitle(), "Schemist");
-    const QStringList all = texts(w);
-    for (const char* text : {"入力データがあるディスク", "入力データがあるフォルダ", "入力データ", "処理対処テーブル",
-                             "出力先ディスク", "出力先フォルダ", "出力ファイル名(モジュール名)", "VBソースを作成",
-                             "データベース構造をExcelに出力", "Start", "End", "データメンテナンス", "デフォルト宣言",
-                             "名称設定", "接尾名称設定", "接頭名称設定", "処理内容定義", "初期データ作成", "Option"})
-        EXPECT_TRUE(all.contains(QString::fromUtf8(text))) << text;
-    EXPECT_EQ(child<QLineEdit>(w, "txtFileName")->text(), "FileName");
-    EXPECT_TRUE(child<QCheckBox>(w, "chkMakeVB")->isChecked());
-    EXPECT_TRUE(child<QCheckBox>(w, "chkMakeExcel")->isChecked());
-    EXPECT_FALSE(child<QPushButton>(w, "cmdStart")->isEnabled());
-    EXPECT_EQ(child<QProgressBar>(w, "PrgBar")->maximum(), 100);
-    QMenu* help = w.menuBar()->findChild<QMenu*>("mnuHelp");
-    ASSERT_NE(help, nullptr);
-    EXPECT_EQ(help->title(), "ヘルプ");
-    QStringList items;
-    for (QAction* a : help->actions())
-        items << a->text();
-    EXPECT_EQ(items, (QStringList{"Help", "バージョン情報"}));
-    EXPECT_GT(child<QComboBox>(w, "drvInput")->count(), 0);
-    EXPECT_GT(child<QComboBox>(w, "drvOutput")->count(), 0);
-}
-
-TEST_F(MainWindowTest, VersionMessage)
-{
-    MainWindow w(settings, std::nullopt);
-    w.showVersion();
-    ASSERT_EQ(messages.shown().size(), 1u);
-    EXPECT_EQ(messages.shown()[0].title, "Schemist for Access");
-    EXPECT_EQ(messages.shown()[0].text, "Schemist for Access Version 1.02");
-}
-
-TEST_F(MainWindowTest, ManualIsFound)
-{
-    EXPECT_TRUE(manualPath().endsWith("manual.html"));
-}
-
-TEST_F(MainWindowTest, OpensWithTheDatabaseChosenAndStartFollowsTheTableList)
-{
-    MainWindow w(settings, std::nullopt);
-    w.show();
-    const QString sample = QString::fromStdString(dataFile("sample.mdb"));
-    w.openDatabase(sample);
-    auto* tables = child<QListWidget>(w, "lstTableName");
-    ASSERT_TRUE(QTest::qWaitFor([&] { return w.selectedFile() == sample; }, 5000));
-    EXPECT_GT(tables->count(), 0);
-    EXPECT_EQ(w.inputFolder(), QFileInfo(sample).absolutePath());
-    auto* start = child<QPushButton>(w, "cmdStart");
-    EXPECT_FALSE(start->isEnabled());
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-    tables->scrollToItem(tables->item(0));
-    QTest::mouseClick(tables->viewport(), Qt::LeftButton, {}, tables->visualItemRect(tables->item(0)).center());
-    EXPECT_EQ(tables->selectedItems().size(), 1);
-    EXPECT_TRUE(start->isEnabled());
-    // Leaving the file list disables Start; leaving the table list with a
-    // selection enables it again.
-    auto* files = child<QListView>(w, "flstInput");
-    auto* name = child<QLineEdit>(w, "txtFileName");
-    QApplication::setActiveWindow(&w);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
-    files->setFocus();
-    tables->setFocus();
-    EXPECT_FALSE(start->isEnabled());
-    name->setFocus();
-    EXPECT_TRUE(start->isEnabled());
-    files->setFocus();
-    name->setFocus();
-    EXPECT_FALSE(start->isEnabled());
-}
-
-TEST_F(MainWindowTest, StartWithoutAnOutputNameAsksForItAndFocusesTheBox)
-{
-    MainWindow w(settings, std::nullopt);
-    w.show();
-    QApplication::setActiveWindow(&w);
-    auto* name = child<QLineEdit>(w, "txtFileName");
-    name->setText("  ");
-    w.start();
-    ASSERT_EQ(messages.shown().size(), 1u);
-    EXPECT_EQ(messages.shown()[0].title, "Schemist for Access");
-    EXPECT_EQ(messages.shown()[0].text, "出力ファイル名を入力してください");
-    EXPECT_TRUE(QTest::qWaitFor([&] { return name->hasFocus(); }, 1000));
-}
-
-TEST_F(MainWindowTest, FullRunOverTheSampleWritesTheOutputsAndReturnsProgressToZero)
-{
-    MainWindow w(settings, std::nullopt);
-    w.show();
-    const QString sample = QString::fromStdString(dataFile("sample.mdb"));
-    w.openDatabase(sample);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return w.selectedFile() == sample; }, 5000));
-    w.chooseOutputFolder(QString::fromStdString(store.dir().path()));
-    auto* tables = child<QListWidget>(w, "lstTableName");
-    tables->selectAll();
-    child<QLineEdit>(w, "txtFileName")->setText("SampleOut");
-    auto* bar = child<QProgressBar>(w, "PrgBar");
-    std::vector<int> values;
-    QObject::connect(bar, &QProgressBar::valueChanged, [&](int v) { values.push_back(v); });
-    w.start();
-    for (const ShownMessage& m : messages.shown())
-        EXPECT_FALSE(m.text.contains("失敗")) << m.text.toStdString();
-    EXPECT_EQ(bar->value(), 0);
-    ASSERT_FALSE(values.empty());
-    EXPECT_EQ(values.front(), 10);
-    EXPECT_EQ(values.back(), 0);
-    EXPECT_TRUE(child<QPushButton>(w, "cmdEnd")->isEnabled());
-    EXPECT_TRUE(child<QListView>(w, "flstInput")->isEnabled());
-    // Whatever generators this build has wrote their files.
-    const GeneratorSlots generators = defaultGenerators();
-    const std::string stem = store.dir().file("SampleOut");
-    if (generators.standardModule)
-        EXPECT_TRUE(std::filesystem::exists(stem + ".bas"));
-    if (generators.workbook)
-        EXPECT_TRUE(std::filesystem::exists(stem + ".xls"));
-    // The run's work tables are gone.
-    EXPECT_FALSE(dao::Database::open(store.path(), dao::OpenMode::Shared).hasTable("Access_Table"));
-}
-
-TEST_F(MainWindowTest, RunOverADamagedFileShowsTheErrorAndStaysUsable)
-{
-    const std::string damaged = store.dir().file("damaged.mdb");
-    std::string garbage(16384, '\0');
-    for (std::size_t i = 0; i < garbage.size(); ++i)
-        garbage[i] = static_cast<char>((i * 2654435761u) >> 13);
-    writeFile(damaged, garbage);
-    MainWindow w(settings, std::nullopt);
-    w.show();
-    w.openDatabase(QString::fromStdString(damaged));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !w.selectedFile().isEmpty(); }, 5000));
-    EXPECT_EQ(child<QListWidget>(w, "lstTableName")->count(), 0);
-    EXPECT_FALSE(w.statusBar()->currentMessage().isEmpty());
-    EXPECT_FALSE(child<QPushButton>(w, "cmdStart")->isEnabled());
-
-    // A table name from elsewhere, so that the run itself meets the file.
-    auto* tables = child<QListWidget>(w, "lstTableName");
-    tables->addItem("T_Customer");
-    tables->item(0)->setSelected(true);
-    w.chooseOutputFolder(QString::fromStdString(store.dir().path()));
-    w.start();
-    ASSERT_EQ(messages.shown().size(), 1u);
-    EXPECT_EQ(messages.shown()[0].title, "Schemist for Access");
-    EXPECT_TRUE(messages.shown()[0].text.contains("damaged.mdb")) << messages.shown()[0].text.toStdString();
-    EXPECT_EQ(child<QProgressBar>(w, "PrgBar")->value(), 0);
-    EXPECT_TRUE(child<QPushButton>(w, "cmdDataInit")->isEnabled());
-    EXPECT_TRUE(child<QLineEdit>(w, "txtFileName")->isEnabled());
-}
-
-TEST_F(MainWindowTest, UnusableStoreAnswersEditorsWithTheSameMessage)
-{
-    writeFile(store.path(), "garbage");
-    StartupState state = Startup(processEnvironment(), store.path());
-    ASSERT_TRUE(state.storeProblem);
-    MainWindow w(state.settings, state.storeProblem);
-    w.show();
-    child<QPushButton>(w, "cmdTopName")->click();
-    ASSERT_EQ(messages.shown().size(), 1u);
-    EXPECT_EQ(messages.shown()[0].text.toStdString(), *state.storeProblem);
-    child<QPushButton>(w, "cmdDataInit")->click();
-    EXPECT_EQ(messages.shown().size(), 1u);  // no message after a rebuild
-    EXPECT_FALSE(w.logic().storeMessage());
 }
 
 class OptionDialogTest : public testing::Test {
@@ -304,14 +134,33 @@ TEST_F(OptionDialogTest, ShowsItsCaptionsAndTheStartValues)
     EXPECT_EQ(child<QLineEdit>(d, "txtTabSize")->text(), "4");
 }
 
+// Shows a window and makes it the active one, so that clicks give focus.
+void showActive(QWidget& w)
+{
+    w.show();
+    QApplication::setActiveWindow(&w);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+}
+
+// A click into a text box (which selects its text), then the keys.
+void typeInto(QLineEdit* box, const QString& keys)
+{
+    QTest::mouseClick(box, Qt::LeftButton, {}, box->rect().center());
+    ASSERT_TRUE(box->hasFocus());
+    QApplication::processEvents();  // the whole text is selected once the click is done
+    QTest::keyClicks(box, keys);
+}
+
+void clickCheck(QAbstractButton* box) { QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2)); }
+
 TEST_F(OptionDialogTest, NumberBoxesTakeDigitsOnlyFromRealKeys)
 {
     OptionDialog d(settings);
-    d.show();
+    showActive(d);
     auto* tab = child<QLineEdit>(d, "txtTabSize");
-    tab->setFocus();
-    tab->setText("4");
-    tab->setCursorPosition(1);
+    typeInto(tab, "");
+    EXPECT_EQ(tab->selectedText(), "4");  // typing replaces the number
+    QTest::keyClick(tab, Qt::Key_End);
     QTest::keyClicks(tab, "a -2");
     EXPECT_EQ(tab->text(), "42");
     QTest::keyClick(tab, Qt::Key_Backspace);
@@ -320,41 +169,46 @@ TEST_F(OptionDialogTest, NumberBoxesTakeDigitsOnlyFromRealKeys)
     QTest::keyClick(tab, Qt::Key_Delete);
     EXPECT_EQ(tab->text(), "2");  // Delete still edits
     auto* comment = child<QLineEdit>(d, "txtCommentPos");
-    comment->setText("");
-    QTest::keyClicks(comment, "12345");
+    typeInto(comment, "12345");
     EXPECT_EQ(comment->text(), "123");
 }
 
-TEST_F(OptionDialogTest, ClassModulesThenConfirmThenReopen)
+TEST_F(OptionDialogTest, ClassModulesAndHeaderChoicesThenConfirmThenReopen)
 {
     {
         OptionDialog d(settings);
-        d.show();
+        showActive(d);
         auto* classOut = child<QRadioButton>(d, "optClassOut");
-        QTest::mouseClick(classOut, Qt::LeftButton);
+        clickCheck(classOut);
         EXPECT_TRUE(classOut->isChecked());
         EXPECT_FALSE(child<QRadioButton>(d, "optStandardOut")->isChecked());
         EXPECT_FALSE(child<QGroupBox>(d, "Frame5")->isEnabled());
         auto* collection = child<QCheckBox>(d, "chkCollection");
         EXPECT_TRUE(collection->isEnabled());
-        collection->click();
-        child<QPushButton>(d, "cmdOk")->click();
+        clickCheck(collection);
+        EXPECT_TRUE(collection->isChecked());
+        pickEntry(child<QComboBox>(d, "cmbHedL"), "ページNo");
+        pickEntry(child<QComboBox>(d, "cmbBotR"), "テーブル名");
+        clickButton(child<QPushButton>(d, "cmdOk"));
         EXPECT_EQ(d.result(), QDialog::Accepted);
     }
     EXPECT_EQ(settings.ModuleKind, 3);
     EXPECT_EQ(settings.CollectionFlag, kTrue);
+    EXPECT_EQ(settings.HeaderLeft, 3);
+    EXPECT_EQ(settings.FooterRight, 1);
     OptionDialog again(settings);
     EXPECT_TRUE(child<QRadioButton>(again, "optClassOut")->isChecked());
     EXPECT_TRUE(child<QCheckBox>(again, "chkCollection")->isChecked());
     EXPECT_FALSE(child<QGroupBox>(again, "Frame5")->isEnabled());
+    EXPECT_EQ(child<QComboBox>(again, "cmbHedL")->currentText(), "ページNo");
 }
 
 TEST_F(OptionDialogTest, OversizedTabSizeIsRefusedAndTheDialogStays)
 {
     OptionDialog d(settings);
-    d.show();
-    child<QLineEdit>(d, "txtTabSize")->setText("40000");
-    child<QPushButton>(d, "cmdOk")->click();
+    showActive(d);
+    typeInto(child<QLineEdit>(d, "txtTabSize"), "40000");
+    clickButton(child<QPushButton>(d, "cmdOk"));
     ASSERT_EQ(messages.shown().size(), 1u);
     EXPECT_EQ(messages.shown()[0].title, "オプション設定");
     EXPECT_TRUE(d.isVisible());
@@ -366,10 +220,12 @@ TEST_F(OptionDialogTest, CancelChangesNothing)
 {
     const RunSettings before = settings;
     OptionDialog d(settings);
-    d.show();
-    child<QCheckBox>(d, "chkWith")->click();
-    child<QLineEdit>(d, "txtTabSize")->setText("9");
-    child<QPushButton>(d, "cmdCancel")->click();
+    showActive(d);
+    clickCheck(child<QCheckBox>(d, "chkWith"));
+    EXPECT_FALSE(child<QCheckBox>(d, "chkWith")->isChecked());
+    typeInto(child<QLineEdit>(d, "txtTabSize"), "9");
+    clickButton(child<QPushButton>(d, "cmdCancel"));
+    EXPECT_EQ(d.result(), QDialog::Rejected);
     EXPECT_EQ(settings.WithFlag, before.WithFlag);
     EXPECT_EQ(settings.TabSize, before.TabSize);
 }
@@ -410,11 +266,10 @@ TEST_F(EditorTest, TypeEditorKeyFiltersAndEnterNavigation)
     QApplication::setActiveWindow(&e);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&e));
     QTableView* view = e.view();
-    e.focusCell({0, 2});
+    clickCell(view, 0, 2);
     QLineEdit* length = openEditor(view);
     ASSERT_NE(length, nullptr);
-    length->clear();
-    QTest::keyClicks(length, "1a .5-");
+    QTest::keyClicks(length, "1a .5-");  // replaces the selected text
     EXPECT_EQ(length->text(), "1.5");
     QTest::keyClick(length, Qt::Key_Backspace);
     EXPECT_EQ(length->text(), "1.");
@@ -424,25 +279,26 @@ TEST_F(EditorTest, TypeEditorKeyFiltersAndEnterNavigation)
     EXPECT_EQ(e.typeLogic().cell(0, 2), "1.");
     EXPECT_TRUE(e.applyButton()->isEnabled());
 
-    e.focusCell({0, 4});
+    clickCell(view, 0, 4);
     QLineEdit* type = openEditor(view);
     ASSERT_NE(type, nullptr);
-    type->clear();
     QTest::keyClicks(type, "My Type");
     EXPECT_EQ(type->text(), "MyType");
 
     // Enter on the flag cell goes on along the row.
-    e.focusCell({0, 5});
+    clickCell(view, 0, 6);
+    QTest::keyClick(view, Qt::Key_Left);
+    ASSERT_EQ(view->currentIndex(), e.model()->index(0, 5));
     QTest::keyClick(view, Qt::Key_Return);
     EXPECT_EQ(view->currentIndex(), e.model()->index(0, 6));
     // From the last cell of a row to the first of the next.
-    e.focusCell({0, 11});
+    clickCell(view, 0, 11);
     ASSERT_NE(openEditor(view), nullptr);
     QTest::keyClick(openEditor(view), Qt::Key_Return);
     QTest::qWait(20);
     EXPECT_EQ(view->currentIndex(), e.model()->index(1, 0));
     // From the last cell of the last row to "OK".
-    e.focusCell({21, 11});
+    clickCell(view, 21, 11);
     ASSERT_NE(openEditor(view), nullptr);
     QTest::keyClick(openEditor(view), Qt::Key_Return);
     QTest::qWait(20);
@@ -455,13 +311,12 @@ TEST_F(EditorTest, TypeEditorCheckFocusesTheOffendingCell)
     e.show();
     QApplication::setActiveWindow(&e);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&e));
-    e.focusCell({3, 6});
+    clickCell(e.view(), 3, 6);
     QLineEdit* cell = openEditor(e.view());
     ASSERT_NE(cell, nullptr);
-    cell->setText("1.2.3");
-    EXPECT_EQ(e.view()->indexWidget(e.view()->currentIndex()), cell);
-    EXPECT_EQ(e.view()->currentIndex(), e.model()->index(3, 6));
-    e.applyButton()->click();
+    QTest::keyClicks(cell, "1.2.3");
+    EXPECT_EQ(cell->text(), "1.2.3");
+    clickButton(e.applyButton());
     EXPECT_EQ(e.typeLogic().cell(3, 6), "1.2.3");  // the open box is written back first
     ASSERT_EQ(messages.shown().size(), 1u);
     EXPECT_EQ(messages.shown()[0].title, "デフォルト宣言設定テーブルメンテナンス");
@@ -475,14 +330,22 @@ TEST_F(EditorTest, TypeEditorSavesAndShowsItOnReopening)
     {
         TypeEditor e(store.path());
         e.show();
-        e.dataAddButton()->click();
+        QApplication::setActiveWindow(&e);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&e));
+        clickButton(e.dataAddButton());
         EXPECT_EQ(e.model()->rowCount(), 23);
         EXPECT_FALSE(e.applyButton()->isEnabled());
-        e.model()->setData(e.model()->index(22, 0), "Nihongo型", Qt::EditRole);
-        e.model()->setData(e.model()->index(22, 1), Qt::Checked, Qt::CheckStateRole);
-        e.model()->setData(e.model()->index(22, 4), "String", Qt::EditRole);
+        clickCell(e.view(), 22, 0);
+        ASSERT_NE(openEditor(e.view()), nullptr);
+        typeText(openEditor(e.view()), "Nihongo型");
+        QTest::keyClick(openEditor(e.view()), Qt::Key_Return);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return e.view()->currentIndex() == e.model()->index(22, 1); }, 1000));
+        QTest::keyClick(e.view(), Qt::Key_Space);  // ticks the flag
+        clickCell(e.view(), 22, 4);
+        ASSERT_NE(openEditor(e.view()), nullptr);
+        QTest::keyClicks(openEditor(e.view()), "String");
         EXPECT_TRUE(e.applyButton()->isEnabled());
-        e.okButton()->click();
+        clickButton(e.okButton());
         EXPECT_EQ(e.result(), QDialog::Accepted);
     }
     TypeEditor reopened(store.path());
@@ -500,23 +363,24 @@ TEST_F(EditorTest, NameEditorsCaptionsSaveAndReopen)
         {
             NameEditor e(store.path(), kind);
             e.show();
+            QApplication::setActiveWindow(&e);
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&e));
             EXPECT_EQ(e.windowTitle(), QString::fromUtf8(caption));
             EXPECT_EQ(e.model()->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), "変換元タイプ");
             EXPECT_EQ(e.model()->headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(), "変換先名称");
             EXPECT_EQ(e.findChild<QPushButton*>("cmdDataAdd"), nullptr);
             EXPECT_FALSE(e.model()->flags(e.model()->index(0, 0)) & Qt::ItemIsEditable);
-            e.focusCell({0, 1});
+            clickCell(e.view(), 0, 1);
             QLineEdit* name = openEditor(e.view());
             ASSERT_NE(name, nullptr);
-            name->clear();
             typeText(name, "新 名");
             EXPECT_EQ(name->text(), "新名");
             QTest::keyClick(name, Qt::Key_Return);
             QTest::qWait(20);
             EXPECT_EQ(e.view()->currentIndex(), e.model()->index(1, 1));
-            e.applyButton()->click();
+            clickButton(e.applyButton());
             EXPECT_FALSE(e.applyButton()->isEnabled());
-            e.cancelButton()->click();
+            clickButton(e.cancelButton());
         }
         NameEditor reopened(store.path(), kind);
         EXPECT_EQ(reopened.model()->index(0, 1).data().toString(), "新名");
