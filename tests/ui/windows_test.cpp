@@ -7,7 +7,7 @@
 #include "ui/splash_window.h"
 #include "ui/type_editor.h"
 
-#include "platform/dao.h"
+#include "platform/workstore/database.h"
 #include "run/run_driver.h"
 #include "run/startup.h"
 #include "store/default_rows.h"
