@@ -12,7 +12,7 @@
 #include "platform/mdb/table_definition.h"
 
 #include "platform/mdb/catalog.h"
-#include "platform/mdb/dao_type.h"
+#include "platform/mdb/source_type.h"
 #include "platform/mdb/libmdb.h"
 #include "platform/mdb/mdb_database.h"
 #include "platform/mdb/property_blocks.h"
@@ -235,7 +235,7 @@ SourceField fieldOf(const MdbColumn& column, bool jet3, const PropertyBlocks& pr
 {
     SourceField field;
     field.name = column.name;
-    DaoType type = daoTypeOf(column.col_type, column.col_size, jet3);
+    SourceType type = sourceTypeOf(column.col_type, column.col_size, jet3);
     field.daoType = type.code;
     field.size = type.size;
     if (const PropertyValues* values = properties.forField(field.name)) {
