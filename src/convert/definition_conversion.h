@@ -3,7 +3,7 @@
 // Default_Type_Table.
 #pragma once
 
-#include "platform/dao.h"
+#include "platform/workstore/database.h"
 #include "platform/report.h"
 #include "store/definition_row.h"
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "convert/identifier_set.h"
-#include "platform/dao.h"
+#include "platform/workstore/database.h"
 
 #include <string>
 

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "convert/identifier_set.h"
-#include "platform/dao.h"
+#include "platform/workstore/database.h"
 #include "platform/mdb/source_schema.h"
 #include "store/definition_row.h"
 

@@ -5,7 +5,7 @@
 #include "convert/name_lookup.h"
 #include "import/schema_import.h"
 #include "platform/atomic_file.h"
-#include "platform/dao.h"
+#include "platform/workstore/database.h"
 #include "platform/error.h"
 #include "platform/paths.h"
 #include "platform/text.h"

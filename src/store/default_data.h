@@ -2,7 +2,7 @@
 // the making and rebuilding of the work store itself.
 #pragma once
 
-#include "platform/dao.h"
+#include "platform/workstore/database.h"
 #include "store/default_rows.h"
 
 #include <string>

@@ -3,7 +3,7 @@
 // ("PrimaryKey", "Unique", "IgnoreNulls").
 #pragma once
 
-#include "platform/dao.h"
+#include "platform/workstore/database.h"
 
 #include <cstdint>
 #include <string>

@@ -1,7 +1,7 @@
 // The editors' view of the conversion tables.
 #include "store/table_editing.h"
 
-#include "platform/dao.h"
+#include "platform/workstore/database.h"
 #include "platform/error.h"
 #include "platform/text.h"
 #include "store/default_rows.h"

@@ -3,7 +3,7 @@
 // of definition rows.
 #pragma once
 
-#include "platform/dao.h"
+#include "platform/workstore/database.h"
 #include "store/definition_row.h"
 #include "store/table_builder.h"
 

@@ -1,6 +1,6 @@
 // Check mode and machine-readable definitions: generated files kept in step
 // with the database, as a build script relies on.
-#include "platform/dao.h"
+#include "platform/workstore/database.h"
 #include "run/line_diff.h"
 #include "store/default_rows.h"
 #include "support/test_support.h"

@@ -3,7 +3,7 @@
 // replaced by garbage, a missing documents folder. Each ends with a clear
 // message, the conversion tables unchanged, no half-written output, and the
 // next run working.
-#include "platform/dao.h"
+#include "platform/workstore/database.h"
 #include "platform/error.h"
 #include "store/default_rows.h"
 #include "store/table_editing.h"

@@ -2,7 +2,7 @@
 // messages, progress values, step failures and the work store afterwards.
 #include "run/run_driver.h"
 
-#include "platform/dao.h"
+#include "platform/workstore/database.h"
 #include "platform/error.h"
 #include "store/default_data.h"
 #include "support/test_support.h"

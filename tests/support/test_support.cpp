@@ -1,7 +1,7 @@
 // Scratch folders, fixture lookup and a small process runner for the tests.
 #include "support/test_support.h"
 
-#include "platform/dao.h"
+#include "platform/workstore/database.h"
 #include "store/default_rows.h"
 
 #include <algorithm>

@@ -2,7 +2,7 @@
 #include "ui/name_editor_logic.h"
 #include "ui/type_editor_logic.h"
 
-#include "platform/dao.h"
+#include "platform/workstore/database.h"
 #include "store/default_rows.h"
 #include "ui_test_support.h"
 

@@ -3,7 +3,7 @@
 
 #include "platform/error.h"
 #include "run/startup.h"
-#include "platform/dao.h"
+#include "platform/workstore/database.h"
 #include "store/default_data.h"
 #include "store/default_rows.h"
 #include "store/table_editing.h"

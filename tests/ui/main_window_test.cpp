@@ -4,7 +4,7 @@
 #include "ui/main_window.h"
 #include "ui/manual_window.h"
 
-#include "platform/dao.h"
+#include "platform/workstore/database.h"
 #include "run/run_driver.h"
 #include "run/startup.h"
 #include "store/default_rows.h"

@@ -1,7 +1,7 @@
 // The conversion tables as the editors read and save them.
 #include "store/table_editing.h"
 
-#include "platform/dao.h"
+#include "platform/workstore/database.h"
 #include "platform/error.h"
 #include "store/default_rows.h"
 #include "ui_test_support.h"

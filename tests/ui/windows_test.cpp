@@ -6,7 +6,7 @@
 #include "ui/splash_window.h"
 #include "ui/type_editor.h"
 
-#include "platform/dao.h"
+#include "platform/workstore/database.h"
 #include "store/default_rows.h"
 #include "store/table_editing.h"
 #include "ui_test_support.h"

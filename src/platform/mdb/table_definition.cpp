@@ -12,7 +12,7 @@
 #include "platform/mdb/table_definition.h"
 
 #include "platform/mdb/catalog.h"
-#include "platform/mdb/dao_type.h"
+#include "platform/mdb/source_type.h"
 #include "platform/mdb/libmdb.h"
 #include "platform/mdb/mdb_database.h"
 #include "platform/mdb/property_blocks.h"
@@ -242,7 +242,7 @@ SourceField fieldOf(const MdbColumn& column, bool jet3, const PropertyBlocks& pr
     int storedType = column.col_type;
     if (values && values->hasExpression && values->resultType.value_or(0) != 0)
         storedType = *values->resultType;
-    DaoType type = daoTypeOf(storedType, column.col_size, jet3);
+    SourceType type = sourceTypeOf(storedType, column.col_size, jet3);
     field.daoType = type.code;
     field.size = type.size;
     if (values) {

@@ -1,7 +1,7 @@
 // Column descriptor type bytes to DAO's DataTypeEnum. Sizes follow what DAO
 // answers for a table-definition field: fixed types their byte size, Text in
 // characters, Binary in bytes, Memo and OLE object 0.
-#include "platform/mdb/dao_type.h"
+#include "platform/mdb/source_type.h"
 
 namespace schemist::mdb {
 namespace {
@@ -12,7 +12,7 @@ constexpr int kStoredBigInt = 0x13;    // "Large Number" (Access 2016)
 
 }  // namespace
 
-DaoType daoTypeOf(int storedType, int storedSize, bool jet3)
+SourceType sourceTypeOf(int storedType, int storedSize, bool jet3)
 {
     switch (storedType) {
     case 0x01: return {1, 1};    // Boolean
