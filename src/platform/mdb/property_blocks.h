@@ -1,5 +1,5 @@
 // The properties stored with a table in the catalog's LvProp column: one
-// block for the table itself and one per field that has any. Only the three
+// block for the table itself and one per field that has any. Only the
 // properties the schema carries are kept.
 #pragma once
 
@@ -16,6 +16,11 @@ struct PropertyValues {
     std::optional<std::string> description;
     std::optional<std::string> defaultValue;
     std::optional<bool> allowZeroLength;
+
+    // What the definition documents show beside them.
+    std::optional<bool> required;
+    std::optional<std::string> caption, format, inputMask, validationRule, validationText, rowSource;
+    std::optional<int> decimalPlaces;
 };
 
 struct PropertyBlock {
