@@ -258,7 +258,8 @@ void writeTable(SheetWriter& w, const SourceSchema& schema, const SourceTable& t
     }
     row = writeIndexes(w, table, row);
     writeRelationships(w, schema, table, row, sheets);
-    w.widths({5, 22, 18, 10, 7, 5, 12, 6, 30, 12, 10, 14, 20, 8});
+    // Wide enough for the relationship rows below the fields as well.
+    w.widths({5, 24, 20, 14, 14, 14, 24, 6, 36, 14, 10, 16, 22, 8});
 }
 
 // Sheet names for the tables: the table name made valid and unique.
