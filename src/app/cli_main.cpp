@@ -50,6 +50,8 @@ struct CliOptions {
     std::map<std::string, std::string> numbers;
     std::optional<bool> with;
     bool collection = false;
+    // Definition documents (--doc md,xlsx).
+    std::vector<std::string> documents;
 };
 
 struct NumberOption {
@@ -213,6 +215,26 @@ void defineOptions(CLI::App& app, CliOptions& o)
                "終了ステータス: 0 成功 (--check では最新), 1 --check で変更あり, 2 失敗, 64 使い方の誤り\n"
                "詳しくは man schemist-cli を参照してください。");
     app.add_flag("--version", o.version, "バージョンを表示する");
+    app.add_option("--doc", o.documents,
+                   "定義書を作成する (カンマ区切り: md = Markdown のフォルダ 名前-doc/、xlsx = 名前.xlsx)")
+        ->delimiter(',');
+}
+
+// Sets the request's documents from --doc; false after a message for a
+// value that names no document kind.
+bool applyDocuments(const CliOptions& options, RunRequest& request)
+{
+    for (const std::string& kind : options.documents) {
+        if (kind == "md") {
+            request.docMarkdown = true;
+        } else if (kind == "xlsx") {
+            request.docXlsx = true;
+        } else {
+            message("--doc には md または xlsx を指定してください (カンマ区切りで複数可): " + kind);
+            return false;
+        }
+    }
+    return true;
 }
 
 int runCommand(const CliOptions& o)
@@ -226,7 +248,8 @@ int runCommand(const CliOptions& o)
         return kExitUsage;
     }
     RunSettings requested = RunSettings::startValues();
-    if (!applySettings(o, requested))
+    RunRequest request;
+    if (!applySettings(o, requested) || !applyDocuments(o, request))
         return kExitUsage;
     std::optional<std::string> storeOverride;
     if (!o.store.empty())
@@ -264,7 +287,6 @@ int runCommand(const CliOptions& o)
         return kExitFailure;
     }
 
-    RunRequest request;
     request.sourcePath = o.source;
     const std::vector<std::string> localTables = driver.listTables(o.source);
     if (o.tables.empty()) {

@@ -1,6 +1,8 @@
 // JSON form of a run's definition rows.
 #include "run/definitions_json.h"
 
+#include "doc/schema_json.h"
+
 #include <nlohmann/json.hpp>
 
 namespace schemist {
@@ -48,10 +50,11 @@ nlohmann::json rowsJson(const std::vector<DefinitionRow>& rows)
 std::string definitionsJson(const RunOutcome& outcome, const std::string& sourcePath)
 {
     nlohmann::json doc;
-    doc["format"] = "schemist-definitions 1";
+    doc["format"] = "schemist-definitions 2";
     doc["source"] = sourcePath;
     doc["Access_Table"] = rowsJson(outcome.outputs.accessRows);
     doc["VB_Table"] = rowsJson(outcome.outputs.vbRows);
+    doc["schema"] = doc::schemaJson(outcome.outputs.documented);
     doc["warnings"] = outcome.warnings;
     // A file name need not be UTF-8 on this system; such bytes become U+FFFD
     // rather than failing the document after the run has succeeded.

@@ -7,9 +7,11 @@
 
 namespace schemist {
 
-// {"format": "schemist-definitions 1", "source": ..., "Access_Table": [...],
-//  "VB_Table": [...], "warnings": [...]}: each row an object of the 18
-// columns as the work table holds them (Null as null, Booleans as true/false).
+// {"format": "schemist-definitions 2", "source": ..., "Access_Table": [...],
+//  "VB_Table": [...], "schema": {...}, "warnings": [...]}: each row an object
+// of the 18 columns as the work table holds them (Null as null, Booleans as
+// true/false); "schema" the selected tables as read, with every property,
+// and the relationships touching them.
 std::string definitionsJson(const RunOutcome& outcome, const std::string& sourcePath);
 
 }  // namespace schemist

@@ -50,6 +50,31 @@ bool isClassFileOf(const std::string& path, const std::string& className)
            head.find("\r\nAttribute VB_Name = \"" + className + "\"\r\n") != std::string::npos;
 }
 
+bool isTextDocument(const std::string& path)
+{
+    return path.size() > 3 && path.compare(path.size() - 3, 3, ".md") == 0;
+}
+
+// A definition document: Markdown pages as text diffs, the spreadsheet byte
+// for byte.
+void compareDocument(const PendingFile& document, std::vector<OutputDifference>& differences)
+{
+    std::string shown = fileNameOf(document.path);
+    bool text = isTextDocument(document.path);
+    if (!fileExists(document.path)) {
+        differences.push_back({OutputDifference::Kind::Missing, document.path,
+                               text ? unifiedDiff({}, splitLines(document.bytes), "/dev/null", "b/" + shown)
+                                    : "定義書がありません"});
+        return;
+    }
+    std::string current = readWholeFile(document.path);
+    if (current == document.bytes)
+        return;
+    differences.push_back({OutputDifference::Kind::Changed, document.path,
+                           text ? unifiedDiff(splitLines(current), splitLines(document.bytes), "a/" + shown, "b/" + shown)
+                                : "定義書の内容が変わります（表計算ソフトで開いて保存し直した定義書も変更として扱います）"});
+}
+
 }  // namespace
 
 std::vector<OutputDifference> compareWithFolder(const RunOutputs& outputs, const std::string& outputFolder,
@@ -83,6 +108,8 @@ std::vector<OutputDifference> compareWithFolder(const RunOutputs& outputs, const
             differences.push_back({OutputDifference::Kind::Changed, outputs.workbookPath,
                                    "定義書の内容が変わります（表計算ソフトで開いて保存し直した定義書も変更として扱います）"});
     }
+    for (const PendingFile& document : outputs.documents)
+        compareDocument(document, differences);
     if (!classPrefixes.empty() && directoryExists(outputFolder)) {
         std::vector<std::string> stale;
         std::error_code ec;

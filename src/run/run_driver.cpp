@@ -3,6 +3,9 @@
 
 #include "convert/definition_conversion.h"
 #include "convert/name_lookup.h"
+#include "doc/document_schema.h"
+#include "doc/markdown_document.h"
+#include "doc/xlsx_document.h"
 #include "import/schema_import.h"
 #include "platform/atomic_file.h"
 #include "platform/workstore/database.h"
@@ -12,8 +15,10 @@
 #include "run/source_names.h"
 #include "store/work_tables.h"
 
+#include <cerrno>
 #include <future>
 #include <malloc.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace schemist {
@@ -31,6 +36,17 @@ auto step(const char* name, Step&& body) -> decltype(body())
         throw Error(std::string(name) + "に失敗しました: メモリが足りません");
     } catch (const std::exception& e) {
         throw Error(std::string(name) + "に失敗しました: 内部エラー: " + e.what());
+    }
+}
+
+// The folders the documents go into (NAME-doc/) are made before the files
+// are written; an existing one is kept with what else it holds.
+void createDocumentFolders(const std::vector<PendingFile>& documents)
+{
+    for (const PendingFile& document : documents) {
+        std::string folder = document.path.substr(0, document.path.find_last_of('/'));
+        if (!directoryExists(folder) && ::mkdir(folder.c_str(), 0777) != 0 && errno != EEXIST)
+            throw Error("フォルダを作成できません: " + folder + ": " + systemMessage(errno));
     }
 }
 
@@ -165,7 +181,8 @@ void RunDriver::runGeneration(const RunRequest& request, Progress& progress, Run
     const std::string moduleName = trimBlanks(request.outputName);
     const std::string outputPathStem = joinPath(request.outputFolder, moduleName);
     outcome.outputs.renameRecordPath = renameRecordPath(request.outputFolder, moduleName);
-    if (request.makeVB || request.makeExcel)
+    const bool makeDocuments = request.docMarkdown || request.docXlsx;
+    if (request.makeVB || request.makeExcel || makeDocuments)
         step("出力先の確認", [&] {
             checkOutputFolder(request.outputFolder);
             checkOutputNames(request, settings_.ModuleKind, outputPathStem);
@@ -187,6 +204,7 @@ void RunDriver::runGeneration(const RunRequest& request, Progress& progress, Run
     });
     if (std::optional<std::string> problem = unusableNameProblem(schema, request.tables))
         throw Error(*problem);
+    outcome.outputs.documented = doc::documentedSchema(schema, request.tables);
 
     dao::Database store = step("作業用データベースのオープン", [&] {
         return dao::Database::open(settings_.WorkStorePath, dao::OpenMode::Exclusive);
@@ -250,6 +268,8 @@ void RunDriver::runGeneration(const RunRequest& request, Progress& progress, Run
         }
         if (request.makeExcel)
             progress.set(80);
+        if (makeDocuments)
+            makeDocumentFiles(request, outputPathStem, outcome.outputs, warnings);
     } catch (...) {
         if (workbook.valid())
             workbook.wait();
@@ -311,6 +331,9 @@ void RunDriver::writeOutputs(RunOutcome& outcome, std::vector<std::string>& note
             add(file.path, file.bytes());
         if (!outputs.workbookPath.empty())
             add(outputs.workbookPath, outputs.workbookBytes);
+        for (const PendingFile& document : outputs.documents)
+            add(document.path, document.bytes);
+        createDocumentFolders(outputs.documents);
         try {
             writeFilesAtomically(files, outputs.renameRecordPath);
         } catch (...) {
@@ -319,6 +342,28 @@ void RunDriver::writeOutputs(RunOutcome& outcome, std::vector<std::string>& note
             throw;
         }
     });
+}
+
+void RunDriver::makeDocumentFiles(const RunRequest& request, const std::string& outputPathStem, RunOutputs& outputs,
+                                  Warnings& warnings) const
+{
+    if (outputs.documented.relationshipsProblem)
+        warnings.add(*outputs.documented.relationshipsProblem);
+    if (request.docMarkdown) {
+        step("Markdown定義書の作成", [&] {
+            for (PendingFile& file : doc::markdownDocument(outputs.documented, sourceFileName_, outputPathStem + "-doc"))
+                outputs.documents.push_back(std::move(file));
+        });
+    }
+    if (request.docXlsx) {
+        step("Excel定義書 (xlsx) の作成", [&] {
+            doc::PageTexts page;
+            page.header = {settings_.HeaderLeft, settings_.HeaderCenter, settings_.HeaderRight};
+            page.footer = {settings_.FooterLeft, settings_.FooterCenter, settings_.FooterRight};
+            outputs.documents.push_back(
+                {outputPathStem + ".xlsx", doc::xlsxDocument(outputs.documented, sourceFileName_, page)});
+        });
+    }
 }
 
 RunDriver::SourceResult RunDriver::generateSource(const std::vector<DefinitionTable>& vbTables, const IdentifierSet& ids,

@@ -7,6 +7,7 @@
 
 #include "gen/common/output_file.h"
 #include "gen/common/vb_text.h"
+#include "platform/atomic_file.h"
 #include "platform/mdb/source_schema.h"
 #include "platform/report.h"
 #include "run/run_settings.h"
@@ -26,6 +27,10 @@ struct RunRequest {
     std::string outputName;           // as typed; blanks are trimmed
     bool makeVB = true;
     bool makeExcel = true;
+
+    // Definition documents beside the workbook; none unless asked for.
+    bool docMarkdown = false;   // the folder NAME-doc/ of Markdown pages
+    bool docXlsx = false;       // NAME.xlsx
 };
 
 // What a run generated, held in memory until written.
@@ -40,6 +45,11 @@ struct RunOutputs {
     // Where the list of renames is kept while the files are renamed into
     // place; a record left there means an earlier run was interrupted.
     std::string renameRecordPath;
+
+    // The selected tables as read and the relationships touching them, and
+    // the definition documents made of them.
+    SourceSchema documented;
+    std::vector<PendingFile> documents;
 };
 
 struct RunOutcome {
@@ -116,6 +126,8 @@ private:
     SourceResult generateSource(const std::vector<DefinitionTable>& vbTables, const IdentifierSet& ids,
                                 const TypePrefixes& prefixes, const std::string& outputFolder,
                                 const std::string& outputPathStem, const std::string& moduleName) const;
+    void makeDocumentFiles(const RunRequest& request, const std::string& outputPathStem, RunOutputs& outputs,
+                           Warnings& warnings) const;
     // Takes the import's rows and hands them back in the result.
     WorkbookResult buildWorkbook(std::vector<DefinitionTable> accessTables, int start) const;
 

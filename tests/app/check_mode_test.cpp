@@ -131,7 +131,7 @@ TEST_F(CheckMode, DefinitionsJsonHoldsTheRowsOfShowDefinitions)
     std::string script = R"PY(
 import json, sys
 doc = json.load(open(sys.argv[1], encoding='utf-8'))
-assert doc['format'] == 'schemist-definitions 1'
+assert doc['format'] == 'schemist-definitions 2'
 cols = ['TableNo','TableName','TableNameChange','TableComment','FieldNo','FieldName','FieldNameChange','Type',
         'LengthFlag','LengthInteger','LengthDecimal','Comment','Primary','Unique','Null','AllowZeroLength',
         'DefaultFlag','DefaultValue']

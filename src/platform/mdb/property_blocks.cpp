@@ -92,6 +92,28 @@ std::optional<std::string> valueAsText(const MdbDatabase& database, int type, st
     return std::nullopt;
 }
 
+// The properties only the definition documents use.
+void readDocumentProperty(const MdbDatabase& database, const std::string& name, int type, std::string_view value,
+                          PropertyValues& values)
+{
+    if (name == "Required" && type == MDB_BOOL && !value.empty())
+        values.required = value[0] != 0;
+    else if (name == "Caption")
+        values.caption = valueAsText(database, type, value);
+    else if (name == "Format")
+        values.format = valueAsText(database, type, value);
+    else if (name == "InputMask")
+        values.inputMask = valueAsText(database, type, value);
+    else if (name == "ValidationRule")
+        values.validationRule = valueAsText(database, type, value);
+    else if (name == "ValidationText")
+        values.validationText = valueAsText(database, type, value);
+    else if (name == "RowSource")
+        values.rowSource = valueAsText(database, type, value);
+    else if (name == "DecimalPlaces" && type == MDB_BYTE && !value.empty())
+        values.decimalPlaces = static_cast<unsigned char>(value[0]);
+}
+
 PropertyBlock readValueBlock(const MdbDatabase& database, const std::vector<std::string>& names,
                              std::string_view body)
 {
@@ -127,6 +149,8 @@ PropertyBlock readValueBlock(const MdbDatabase& database, const std::vector<std:
             block.values.hasExpression = true;
         else if (name == "ResultType" && type == MDB_BYTE && !value.empty())
             block.values.resultType = static_cast<unsigned char>(value[0]);
+        else
+            readDocumentProperty(database, name, type, value, block.values);
         offset += entryLength;
     }
     return block;

@@ -20,6 +20,11 @@ struct PropertyValues {
     // column is declared with the result's stored type code in ResultType.
     bool hasExpression = false;
     std::optional<int> resultType;
+
+    // What the definition documents show beside them.
+    std::optional<bool> required;
+    std::optional<std::string> caption, format, inputMask, validationRule, validationText, rowSource;
+    std::optional<int> decimalPlaces;
 };
 
 struct PropertyBlock {

@@ -5,6 +5,15 @@
 // text description and default, u8 allowZeroLength. An index: text name, u8
 // flags (1 primary, 2 unique, 4 ignoreNulls), text fields. Text: u32 length and
 // UTF-8 bytes; optional text: u8 0 (absent) or 1 and the text. Little endian.
+// After the tables, what only the definition documents use: per table (in the
+// same order) its optional caption, validation rule and text, then per field u8 flags
+// (1 required, 2 AutoNumber), optional i32 precision, scale and decimal
+// places, optional texts caption, format, input mask, validation rule and
+// text, row source; then u32 relationship count and relationships (text name,
+// text table, text list columns, text referenced table, text list referenced
+// columns, u8 flags: 1 one-to-one, 2 enforced, 4 cascade updates, 8 cascade
+// deletes); last the optional relationships problem. A text list: u32 count
+// and texts.
 #include "platform/mdb/schema_wire.h"
 
 #include <cstdint>
@@ -39,6 +48,12 @@ public:
         u8(s ? 1 : 0);
         if (s)
             text(*s);
+    }
+    void optionalI32(const std::optional<int>& v)
+    {
+        u8(v ? 1 : 0);
+        if (v)
+            i32(*v);
     }
     void raw(const char* bytes, std::size_t n) { out_.append(bytes, n); }
     std::string take() { return std::move(out_); }
@@ -87,6 +102,12 @@ public:
         if (!flag())
             return std::nullopt;
         return text();
+    }
+    std::optional<int> optionalI32()
+    {
+        if (!flag())
+            return std::nullopt;
+        return i32();
     }
     // A count of records that each take at least `smallest` bytes.
     std::uint32_t count(std::size_t smallest)
@@ -176,6 +197,102 @@ SourceTable decodeTable(Reader& r)
     return t;
 }
 
+// The smallest encodings of the document part.
+constexpr std::size_t kSmallestDocumentField = 1 + 3 + 6;
+constexpr std::size_t kSmallestRelationship = 4 + 4 + 4 + 4 + 4 + 1;
+
+void encodeDocumentPart(Writer& w, const SourceSchema& schema)
+{
+    for (const SourceTable& t : schema.tables) {
+        w.optionalText(t.caption);
+        w.optionalText(t.validationRule);
+        w.optionalText(t.validationText);
+        w.u32(static_cast<std::uint32_t>(t.fields.size()));
+        for (const SourceField& f : t.fields) {
+            w.u8(static_cast<std::uint8_t>((f.required ? 1 : 0) | (f.autoNumber ? 2 : 0)));
+            w.optionalI32(f.precision);
+            w.optionalI32(f.scale);
+            w.optionalI32(f.decimalPlaces);
+            for (const auto* text : {&f.caption, &f.format, &f.inputMask, &f.validationRule, &f.validationText,
+                                     &f.rowSource})
+                w.optionalText(*text);
+        }
+    }
+    auto textList = [&w](const std::vector<std::string>& list) {
+        w.u32(static_cast<std::uint32_t>(list.size()));
+        for (const std::string& s : list)
+            w.text(s);
+    };
+    w.u32(static_cast<std::uint32_t>(schema.relationships.size()));
+    for (const SourceRelationship& r : schema.relationships) {
+        w.text(r.name);
+        w.text(r.table);
+        textList(r.columns);
+        w.text(r.referencedTable);
+        textList(r.referencedColumns);
+        w.u8(static_cast<std::uint8_t>((r.oneToOne ? 1 : 0) | (r.enforced ? 2 : 0) | (r.cascadeUpdates ? 4 : 0) |
+                                       (r.cascadeDeletes ? 8 : 0)));
+    }
+    w.optionalText(schema.relationshipsProblem);
+}
+
+void decodeDocumentFields(Reader& r, SourceTable& t)
+{
+    if (r.count(kSmallestDocumentField) != t.fields.size())
+        throw MalformedWire{};
+    for (SourceField& f : t.fields) {
+        std::uint8_t flags = r.u8();
+        if (flags > 3)
+            throw MalformedWire{};
+        f.required = flags & 1;
+        f.autoNumber = flags & 2;
+        f.precision = r.optionalI32();
+        f.scale = r.optionalI32();
+        f.decimalPlaces = r.optionalI32();
+        for (auto* text : {&f.caption, &f.format, &f.inputMask, &f.validationRule, &f.validationText, &f.rowSource})
+            *text = r.optionalText();
+    }
+}
+
+SourceRelationship decodeRelationship(Reader& r)
+{
+    auto textList = [&r] {
+        std::vector<std::string> list(r.count(4));
+        for (std::string& s : list)
+            s = r.text();
+        return list;
+    };
+    SourceRelationship x;
+    x.name = r.text();
+    x.table = r.text();
+    x.columns = textList();
+    x.referencedTable = r.text();
+    x.referencedColumns = textList();
+    std::uint8_t flags = r.u8();
+    if (flags > 15)
+        throw MalformedWire{};
+    x.oneToOne = flags & 1;
+    x.enforced = flags & 2;
+    x.cascadeUpdates = flags & 4;
+    x.cascadeDeletes = flags & 8;
+    return x;
+}
+
+void decodeDocumentPart(Reader& r, SourceSchema& schema)
+{
+    for (SourceTable& t : schema.tables) {
+        t.caption = r.optionalText();
+        t.validationRule = r.optionalText();
+        t.validationText = r.optionalText();
+        decodeDocumentFields(r, t);
+    }
+    std::uint32_t relationships = r.count(kSmallestRelationship);
+    schema.relationships.reserve(relationships);
+    for (std::uint32_t i = 0; i < relationships; ++i)
+        schema.relationships.push_back(decodeRelationship(r));
+    schema.relationshipsProblem = r.optionalText();
+}
+
 }  // namespace
 
 std::string encodeSchema(const SourceSchema& schema)
@@ -198,6 +315,7 @@ std::string encodeSchema(const SourceSchema& schema)
     w.u32(static_cast<std::uint32_t>(schema.warnings.size()));
     for (const std::string& warning : schema.warnings)
         w.text(warning);
+    encodeDocumentPart(w, schema);
     return w.take();
 }
 
@@ -213,6 +331,7 @@ SourceSchema decodeSchema(std::string_view bytes)
     std::uint32_t warnings = r.count(kSmallestText);
     for (std::uint32_t i = 0; i < warnings; ++i)
         schema.warnings.push_back(r.text());
+    decodeDocumentPart(r, schema);
     if (r.left() != 0)
         throw MalformedWire{};
     return schema;

@@ -7,6 +7,7 @@
 #include "platform/mdb/property_blocks.h"
 #include "platform/mdb/quiet_streams.h"
 #include "platform/mdb/read_failure.h"
+#include "platform/mdb/relationships.h"
 #include "platform/mdb/table_definition.h"
 
 #include <algorithm>
@@ -37,10 +38,27 @@ SourceTable tableOf(const mdb::MdbDatabase& database, const mdb::CatalogTable& r
     } catch (const mdb::MalformedProperties&) {
         throw mdb::readFailure(database.path(), mdb::reason::damagedTable(row.name));
     }
-    if (const mdb::PropertyValues* own = properties.forTable(row.name))
+    if (const mdb::PropertyValues* own = properties.forTable(row.name)) {
         table.description = own->description;
+        table.caption = own->caption;
+        table.validationRule = own->validationRule;
+        table.validationText = own->validationText;
+    }
     mdb::readTableDefinition(database, row, properties, table);
     return table;
+}
+
+// The relationships only add to the tables: a catalog of them that cannot be
+// read is reported beside the schema instead of failing the whole read.
+void readRelationshipsInto(const mdb::MdbDatabase& database, const std::vector<mdb::CatalogTable>& rows,
+                           SourceSchema& schema)
+{
+    try {
+        schema.relationships = mdb::readRelationships(database, rows);
+    } catch (const mdb::RelationshipsUnreadable&) {
+        schema.relationships.clear();
+        schema.relationshipsProblem = mdb::relationshipsProblem(database.path());
+    }
 }
 
 SourceSchema readSchema(const std::string& path, const SourceReadOptions& options)
@@ -57,6 +75,8 @@ SourceSchema readSchema(const std::string& path, const SourceReadOptions& option
         schema.tables.push_back(tableOf(database, row, options));
     std::stable_sort(schema.tables.begin(), schema.tables.end(),
                      [](const SourceTable& a, const SourceTable& b) { return mdb::daoNameOrder(a.name, b.name); });
+    if (options.readDefinitions)
+        readRelationshipsInto(database, rows, schema);
     return schema;
 }
 

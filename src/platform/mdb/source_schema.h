@@ -21,6 +21,15 @@ struct SourceField {
     std::optional<std::string> description;     // "Description" property
     std::optional<std::string> defaultValue;    // "DefaultValue" property
     bool allowZeroLength = false;               // "AllowZeroLength" property (absent: false)
+
+    // The rest of the field's definition, for the definition documents.
+    std::optional<int> precision, scale;        // Decimal only
+    bool required = false;                      // "Required" property (absent: false)
+    bool autoNumber = false;                    // AutoNumber (Long increment or GUID)
+    std::optional<std::string> caption;         // "Caption": the logical name where the database has one
+    std::optional<std::string> format, inputMask, validationRule, validationText;
+    std::optional<std::string> rowSource;       // lookup "RowSource"
+    std::optional<int> decimalPlaces;           // "DecimalPlaces"; 255 is "Auto"
 };
 
 struct SourceIndex {
@@ -36,6 +45,19 @@ struct SourceTable {
     bool definitionsRead = false;               // fields and indexes were read
     std::vector<SourceField> fields;            // in column order
     std::vector<SourceIndex> indexes;           // in the file's index order
+
+    // The table's logical name and validation, for the definition documents.
+    std::optional<std::string> caption, validationRule, validationText;
+};
+
+// A relationship (MSysRelationships) between two user tables.
+struct SourceRelationship {
+    std::string name;
+    std::string table;                          // the referencing ("many") side
+    std::vector<std::string> columns;
+    std::string referencedTable;                // the referenced ("one") side, which holds the unique index
+    std::vector<std::string> referencedColumns;
+    bool oneToOne = false, enforced = false, cascadeUpdates = false, cascadeDeletes = false;
 };
 
 // Every catalog table (local, linked, system, hidden) in DAO order.
@@ -44,6 +66,12 @@ struct SourceSchema {
     // What the reader had to pass over (a catalog row it could not read, bytes
     // after the last whole page), in the user's language, naming the file.
     std::vector<std::string> warnings;
+
+    // Relationships, read with the definitions, sorted by name. A relationship
+    // catalog that cannot be read leaves them empty and says why here, so
+    // the tables can still be used.
+    std::vector<SourceRelationship> relationships;
+    std::optional<std::string> relationshipsProblem;
 };
 
 // DAO TableDef.Attributes values the reader produces.

@@ -35,6 +35,9 @@ constexpr int kUnusedColumn = 0xFFFF;
 constexpr std::uint8_t kUniqueFlag = 0x01;
 constexpr std::uint8_t kIgnoreNullsFlag = 0x02;
 constexpr std::uint8_t kPrimaryKind = 1;
+constexpr int kDaoLong = 4;
+constexpr int kDaoGuid = 15;
+constexpr int kDaoDecimal = 20;
 
 struct TableDefFree {
     void operator()(MdbTableDef* table) const { mdb_free_tabledef(table); }
@@ -249,7 +252,23 @@ SourceField fieldOf(const MdbColumn& column, bool jet3, const PropertyBlocks& pr
         field.description = values->description;
         field.defaultValue = values->defaultValue;
         field.allowZeroLength = values->allowZeroLength.value_or(false);
+        field.required = values->required.value_or(false);
+        field.caption = values->caption;
+        field.format = values->format;
+        field.inputMask = values->inputMask;
+        field.validationRule = values->validationRule;
+        field.validationText = values->validationText;
+        field.rowSource = values->rowSource;
+        field.decimalPlaces = values->decimalPlaces;
     }
+    // libmdb reads the two bytes into each other's members.
+    if (type.code == kDaoDecimal) {
+        field.precision = column.col_scale;
+        field.scale = column.col_prec;
+    }
+    // The flag bits mean AutoNumber only on the two types that can be one;
+    // on Jet3 pages libmdb sets them for other columns too.
+    field.autoNumber = (type.code == kDaoLong && column.is_long_auto) || (type.code == kDaoGuid && column.is_uuid_auto);
     return field;
 }
 

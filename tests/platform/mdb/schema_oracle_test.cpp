@@ -1,6 +1,7 @@
 // Compares the reader with the .schema.json dumps that an independent Access
-// library made of every sample file: table list and attributes, and for each
-// local table its fields (type, size, three properties) and indexes.
+// library made of every sample file: table list and attributes, for each
+// local table its fields (type, size, properties) and indexes, and the
+// relationships.
 #include "platform/mdb/source_schema.h"
 #include "support/test_support.h"
 
@@ -228,6 +229,91 @@ TEST_P(SchemaOracle, ReadsIndexesOfEveryLocalTable)
                 EXPECT_EQ(index.fields, expected["fields"].get<std::string>()) << where << " fields";
             }
         }
+    }
+}
+
+// A property of the dump's property list, as text; null when absent.
+std::optional<std::string> propertyText(const json& properties, const std::string& name)
+{
+    for (const json& property : properties)
+        if (property["name"] == name) {
+            const json& value = property["value"];
+            return value.is_string() ? value.get<std::string>() : value.dump();
+        }
+    return std::nullopt;
+}
+
+void expectDocumentProperties(const SourceField& field, const json& column, const std::string& where)
+{
+    const json& properties = column["properties"];
+    bool required = !column["Required"].is_null() && column["Required"].get<bool>();
+    EXPECT_EQ(field.required, required) << where << " Required";
+    EXPECT_EQ(field.autoNumber, column.value("autoNumber", false)) << where << " AutoNumber";
+    EXPECT_EQ(field.caption, propertyText(properties, "Caption")) << where << " Caption";
+    EXPECT_EQ(field.format, propertyText(properties, "Format")) << where << " Format";
+    EXPECT_EQ(field.inputMask, propertyText(properties, "InputMask")) << where << " InputMask";
+    EXPECT_EQ(field.validationRule, propertyText(properties, "ValidationRule")) << where << " ValidationRule";
+    EXPECT_EQ(field.validationText, propertyText(properties, "ValidationText")) << where << " ValidationText";
+    EXPECT_EQ(field.rowSource, propertyText(properties, "RowSource")) << where << " RowSource";
+    // The dump shows the stored byte signed: "Auto" (255) is -1 there.
+    std::optional<int> decimalPlaces;
+    if (auto text = propertyText(properties, "DecimalPlaces"))
+        decimalPlaces = std::stoi(*text) & 0xFF;
+    EXPECT_EQ(field.decimalPlaces, decimalPlaces) << where << " DecimalPlaces";
+    // A calculated field's stored column is not its result type; its
+    // precision is left to the reading of calculated fields.
+    if (propertyText(properties, "Expression"))
+        return;
+    if (column["daoType"] == 20) {
+        EXPECT_EQ(field.precision, column["precision"].get<int>()) << where << " precision";
+        EXPECT_EQ(field.scale, column["scale"].get<int>()) << where << " scale";
+    } else {
+        EXPECT_FALSE(field.precision || field.scale) << where << " precision or scale of a non-Decimal field";
+    }
+}
+
+TEST_P(SchemaOracle, ReadsWhatTheDocumentsShowOfEveryLocalTable)
+{
+    for (const json& expectedTable : dump_["tables"]) {
+        std::string name = expectedTable["name"].get<std::string>();
+        const SourceTable* actual = table(name);
+        if (!actual || actual->fields.size() != expectedTable["columns"].size())
+            continue;  // reported by the field test
+        EXPECT_EQ(actual->caption, propertyText(expectedTable["tableProperties"], "Caption"))
+            << file_ << ": table " << name << " Caption";
+        EXPECT_EQ(actual->validationRule, propertyText(expectedTable["tableProperties"], "ValidationRule"))
+            << file_ << ": table " << name << " ValidationRule";
+        EXPECT_EQ(actual->validationText, propertyText(expectedTable["tableProperties"], "ValidationText"))
+            << file_ << ": table " << name << " ValidationText";
+        for (std::size_t i = 0; i < actual->fields.size(); ++i)
+            expectDocumentProperties(actual->fields[i], expectedTable["columns"][i],
+                                     file_ + ": table " + name + ", field " + actual->fields[i].name);
+    }
+}
+
+// The dump names the referenced ("one") side "from" and the referencing side
+// "to". A file whose dump could not list them (its relationships point into
+// a linked file that is absent) must still be read: SetUp did.
+TEST_P(SchemaOracle, ReadsRelationships)
+{
+    if (dump_.contains("relationshipsError"))
+        return;
+    const json& expected = dump_["relationships"];
+    ASSERT_EQ(schema_.relationships.size(), expected.size()) << file_;
+    EXPECT_FALSE(schema_.relationshipsProblem) << file_;
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        const json& e = expected[i];
+        const SourceRelationship& r = schema_.relationships[i];
+        std::string where = file_ + ": relationship " + e["name"].get<std::string>();
+        EXPECT_EQ(r.name, e["name"].get<std::string>()) << where;
+        EXPECT_EQ(r.table, e["toTable"].get<std::string>()) << where;
+        EXPECT_EQ(r.columns, e["toColumns"].get<std::vector<std::string>>()) << where;
+        EXPECT_EQ(r.referencedTable, e["fromTable"].get<std::string>()) << where;
+        EXPECT_EQ(r.referencedColumns, e["fromColumns"].get<std::vector<std::string>>()) << where;
+        EXPECT_EQ(r.oneToOne, e["oneToOne"].get<bool>()) << where;
+        EXPECT_EQ(r.enforced, !e["noReferentialIntegrity"].get<bool>()) << where;
+        EXPECT_EQ(r.cascadeUpdates, e["cascadeUpdates"].get<bool>()) << where;
+        EXPECT_EQ(r.cascadeDeletes, e["cascadeDeletes"].get<bool>()) << where;
     }
 }
 

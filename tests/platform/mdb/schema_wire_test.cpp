@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace schemist;
 using namespace schemist::mdb;
 
@@ -21,12 +23,39 @@ SourceSchema sampleSchema()
     staff.fields.push_back({"fldName", 10, 50, "氏名", "\"\"", true});
     staff.indexes.push_back({"PrimaryKey", true, true, false, "+fldID"});
     staff.indexes.push_back({"idxKana", false, false, true, "+fldName;-fldID"});
+    staff.validationText = "入力してください";
+    staff.caption = "社員";
+    SourceField& id = staff.fields[0];
+    id.autoNumber = true;
+    id.caption = "社員番号";
+    id.decimalPlaces = 255;
+    SourceField& name = staff.fields[1];
+    name.required = true;
+    name.precision = 18;
+    name.scale = 0;
+    name.format = ">";
+    name.inputMask = "LLL";
+    name.validationRule = "Is Not Null";
+    name.validationText = "";
+    name.rowSource = "SELECT 1;";
+    SourceRelationship works{"tblDepttblStaff", "tblStaff", {"fldDept", "fldSub"}, "tblDept", {"fldID", "fldSub"}};
+    works.enforced = works.cascadeDeletes = true;
+    schema.relationships = {works, {"x", "a", {}, "b", {}, true, false, true, false}};
+    schema.relationshipsProblem = "リレーションシップを読み込めません";
     SourceTable system;
     system.name = "MSysObjects";
     system.attributes = kTableSystem;
     schema.tables = {system, staff};
     schema.warnings = {"テーブル一覧の 1 行を読めませんでした: sample.mdb", ""};
     return schema;
+}
+
+void expectSameDocumentProperties(const SourceField& x, const SourceField& y)
+{
+    EXPECT_EQ(std::tie(x.precision, x.scale, x.required, x.autoNumber, x.decimalPlaces),
+              std::tie(y.precision, y.scale, y.required, y.autoNumber, y.decimalPlaces));
+    EXPECT_EQ(std::tie(x.caption, x.format, x.inputMask, x.validationRule, x.validationText, x.rowSource),
+              std::tie(y.caption, y.format, y.inputMask, y.validationRule, y.validationText, y.rowSource));
 }
 
 void expectSame(const SourceSchema& a, const SourceSchema& b)
@@ -47,7 +76,11 @@ void expectSame(const SourceSchema& a, const SourceSchema& b)
             EXPECT_EQ(x.fields[f].description, y.fields[f].description);
             EXPECT_EQ(x.fields[f].defaultValue, y.fields[f].defaultValue);
             EXPECT_EQ(x.fields[f].allowZeroLength, y.fields[f].allowZeroLength);
+            expectSameDocumentProperties(x.fields[f], y.fields[f]);
         }
+        EXPECT_EQ(x.caption, y.caption);
+        EXPECT_EQ(x.validationRule, y.validationRule);
+        EXPECT_EQ(x.validationText, y.validationText);
         ASSERT_EQ(x.indexes.size(), y.indexes.size());
         for (std::size_t i = 0; i < x.indexes.size(); ++i) {
             EXPECT_EQ(x.indexes[i].name, y.indexes[i].name);
@@ -57,6 +90,18 @@ void expectSame(const SourceSchema& a, const SourceSchema& b)
             EXPECT_EQ(x.indexes[i].fields, y.indexes[i].fields);
         }
     }
+    ASSERT_EQ(a.relationships.size(), b.relationships.size());
+    for (std::size_t r = 0; r < a.relationships.size(); ++r) {
+        const SourceRelationship &x = a.relationships[r], &y = b.relationships[r];
+        EXPECT_EQ(x.name, y.name);
+        EXPECT_EQ(x.table, y.table);
+        EXPECT_EQ(x.columns, y.columns);
+        EXPECT_EQ(x.referencedTable, y.referencedTable);
+        EXPECT_EQ(x.referencedColumns, y.referencedColumns);
+        EXPECT_EQ(std::tie(x.oneToOne, x.enforced, x.cascadeUpdates, x.cascadeDeletes),
+                  std::tie(y.oneToOne, y.enforced, y.cascadeUpdates, y.cascadeDeletes));
+    }
+    EXPECT_EQ(a.relationshipsProblem, b.relationshipsProblem);
 }
 
 TEST(SchemaWire, RoundTrip)
