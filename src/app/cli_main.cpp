@@ -127,10 +127,11 @@ std::optional<std::string> usageProblem(const CliOptions& o)
     if (standardOutputWriters > 1)
         return std::string("標準出力に書くオプションは 1 つだけ指定してください "
                            "(--list, --show-definitions, --check, --definitions-json - のいずれか)");
-    bool somethingToDo = !o.noVB || !o.noExcel || o.list || o.showDefinitions || !o.definitionsJson.empty() || o.init;
+    bool somethingToDo = !o.noVB || !o.noExcel || o.list || o.showDefinitions || !o.definitionsJson.empty() || o.init ||
+                         !o.documents.empty();
     if (!somethingToDo)
         return std::string("--no-vb と --no-excel を両方指定すると何も作成しません "
-                           "(--list, --show-definitions, --definitions-json と一緒に指定してください)");
+                           "(--doc, --list, --show-definitions, --definitions-json と一緒に指定してください)");
     return std::nullopt;
 }
 

@@ -57,6 +57,17 @@ TEST_F(Documents, MarkdownFolderBesideTheOtherOutputsAndTheSameBytesTwice)
     EXPECT_EQ(treeBytes(out.path()), files);
 }
 
+// The documents are something to produce on their own: a reviewer's run
+// needs neither the source nor the workbook.
+TEST_F(Documents, DocumentsAloneAreARun)
+{
+    auto run = cli(test::dataFile("edge_flags.mdb"), {"--no-vb", "--no-excel", "--doc", "xlsx"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    auto files = treeBytes(out.path());
+    EXPECT_TRUE(files.count("Doc.xlsx"));
+    EXPECT_FALSE(files.count("Doc.bas") || files.count("Doc.xls"));
+}
+
 TEST_F(Documents, WithoutDocNothingMore)
 {
     ASSERT_EQ(cli(test::dataFile("sample.mdb"), {}).exitCode, 0);
