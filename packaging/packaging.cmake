@@ -16,7 +16,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 # the Qt platform plugins and the Japanese font of the windows.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libqt6widgets6, libqt6gui6, libqt6core6, qt6-qpa-plugins, libmdb3, libsqlite3-0, fonts-ipafont-gothic, xdg-utils")
+    "libqt6widgets6, libqt6gui6, libqt6core6, qt6-qpa-plugins, libmdb3, libsqlite3-0, libtomlplusplus3, fonts-ipafont-gothic, xdg-utils")
 # The type of .accdb files and "Open with" take effect through the triggers
 # of these two packages.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "shared-mime-info, desktop-file-utils")
