@@ -6,6 +6,7 @@
 #include "platform/paths.h"
 #include "platform/atomic_file.h"
 #include "platform/text.h"
+#include "project/project_file.h"
 #include "run/definition_lines.h"
 #include "run/definitions_json.h"
 #include "run/output_check.h"
@@ -52,6 +53,8 @@ struct CliOptions {
     bool collection = false;
     // Definition documents (--doc md,xlsx).
     std::vector<std::string> documents;
+    std::string project;
+    std::string saveProject;
 };
 
 struct NumberOption {
@@ -212,6 +215,12 @@ void defineOptions(CLI::App& app, CliOptions& o)
     app.add_flag("--init", o.init, "初期データを作成する (作業用データベースを作り直す)");
     app.add_option("--store", o.store, "作業用データベースのパス (既定: ドキュメントフォルダの SCHM.db)")
         ->type_name("ファイル");
+    app.add_option("--project", o.project,
+                   "プロジェクトファイル (TOML) から入力データ・出力先・設定を読み込む (コマンドラインの指定が優先)")
+        ->type_name("ファイル");
+    app.add_option("--save-project", o.saveProject,
+                   "指定した入力データ・出力先・設定をプロジェクトファイルに保存して終了する (実行はしない)")
+        ->type_name("ファイル");
     app.footer("標準出力に書くのは --list, --show-definitions, --check, --definitions-json - のうち 1 つだけです。\n"
                "終了ステータス: 0 成功 (--check では最新), 1 --check で変更あり, 2 失敗, 64 使い方の誤り\n"
                "詳しくは man schemist-cli を参照してください。");
@@ -236,6 +245,86 @@ bool applyDocuments(const CliOptions& options, RunRequest& request)
         }
     }
     return true;
+}
+
+// The project file: what the command line gave (and only that) laid over the
+// file's contents, then either saved or used as if typed on the command line.
+Project projectFromCommandLine(const CLI::App& app, const CliOptions& o)
+{
+    Project given;
+    if (!o.source.empty())
+        given.database = o.source;
+    if (!o.tables.empty())
+        given.tables = o.tables;
+    if (app.count("--out"))
+        given.outputFolder = o.outputFolder;
+    if (app.count("--name"))
+        given.outputName = o.outputName;
+    if (o.noVB)
+        given.makeVB = false;
+    if (o.noExcel)
+        given.makeWorkbook = false;
+    for (const ProjectNumberSetting& setting : projectNumberSettings())
+        for (const NumberOption& option : kNumberOptions) {
+            auto it = o.numbers.find(option.flag);
+            if (option.member == setting.member && it != o.numbers.end())
+                if (auto value = parseSetting(it->second, option))
+                    given.numbers[setting.key] = *value;
+        }
+    given.with = o.with;
+    if (o.collection)
+        given.collection = true;
+    if (app.count("--jet3-charset"))
+        given.jet3Charset = o.jet3Charset;
+    if (!o.store.empty())
+        given.workStore = o.store;
+    return given;
+}
+
+void useProject(const Project& project, CliOptions& o)
+{
+    o.source = project.database.value_or(o.source);
+    o.tables = project.tables.value_or(o.tables);
+    o.outputFolder = project.outputFolder.value_or(o.outputFolder);
+    o.outputName = project.outputName.value_or(o.outputName);
+    o.noVB = !project.makeVB.value_or(!o.noVB);
+    o.noExcel = !project.makeWorkbook.value_or(!o.noExcel);
+    for (const ProjectNumberSetting& setting : projectNumberSettings())
+        for (const NumberOption& option : kNumberOptions)
+            if (option.member == setting.member && project.numbers.count(setting.key) && !o.numbers.count(option.flag))
+                o.numbers[option.flag] = std::to_string(project.numbers.at(setting.key));
+    o.with = project.with ? project.with : o.with;
+    o.collection = project.collection.value_or(o.collection);
+    o.jet3Charset = project.jet3Charset.value_or(o.jet3Charset);
+    o.store = project.workStore.value_or(o.store);
+}
+
+// An exit status when the project file ends the command (saved, or faulty).
+std::optional<int> applyProjectFile(const CLI::App& app, CliOptions& o)
+{
+    if (o.project.empty() && o.saveProject.empty())
+        return std::nullopt;
+    Project project = projectFromCommandLine(app, o);
+    try {
+        if (!o.project.empty())
+            project = mergeProjects(readProjectFile(o.project), project);
+    } catch (const ProjectError& e) {
+        message(e.what());
+        return e.usage ? kExitUsage : kExitFailure;
+    }
+    useProject(project, o);
+    if (o.saveProject.empty())
+        return std::nullopt;
+    RunSettings checked = RunSettings::startValues();
+    if (!applySettings(o, checked))
+        return kExitUsage;
+    if (auto problem = outputNameProblem(o.outputName)) {
+        message(*problem);
+        return kExitUsage;
+    }
+    writeProjectFile(project, o.saveProject);
+    message("プロジェクトファイルを保存しました: " + o.saveProject);
+    return kExitOk;
 }
 
 int runCommand(const CliOptions& o)
@@ -375,6 +464,8 @@ int main(int argc, char** argv)
         return kExitUsage;
     }
     try {
+        if (auto status = applyProjectFile(app, options))
+            return *status;
         int status = runCommand(options);
         // Output that never arrived (a full disk behind a redirection) is a
         // failure, not a listing or a definition dump that passes as complete.
