@@ -4,6 +4,7 @@
 
 #include "platform/atomic_file.h"
 #include "platform/error.h"
+#include "run/output_name.h"
 
 #include <toml++/toml.h>
 
@@ -73,6 +74,15 @@ public:
         if (value.is_relative() && !folder_.empty())
             value = folder_ / value;
         return value.lexically_normal().string();
+    }
+
+    // The same rule as a typed --name, found here so the line can be named.
+    std::string outputName(const std::string& key, const toml::node& node) const
+    {
+        std::string name = text(key, node);
+        if (auto problem = outputNameProblem(name))
+            fail("プロジェクトファイルの値が正しくありません", node.source(), key + " (" + *problem + ")");
+        return name;
     }
 
     bool flag(const std::string& key, const toml::node& node) const
@@ -157,7 +167,7 @@ void readOutput(const Reader& reader, const toml::table& table, Project& project
         if (name == "folder")
             project.outputFolder = reader.pathValue(full, node);
         else if (name == "name")
-            project.outputName = reader.text(full, node);
+            project.outputName = reader.outputName(full, node);
         else if (name == "vb")
             project.makeVB = reader.flag(full, node);
         else if (name == "workbook")
