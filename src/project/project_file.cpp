@@ -98,6 +98,11 @@ public:
         if (!array)
             wrongType(key, node, "文字列の配列");
         std::vector<std::string> result;
+        // An empty list would silently mean every table; absence says that.
+        if (array->empty())
+            fail("プロジェクトファイルの値が正しくありません", node.source(),
+                 key + " (テーブル名を 1 つ以上指定してください。すべてのテーブルが対象のときは " + key +
+                     " を書かないでください)");
         for (const toml::node& element : *array)
             result.push_back(text(key, element));
         return result;

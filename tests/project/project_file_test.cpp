@@ -127,6 +127,7 @@ TEST(ProjectFile, EveryFaultNamesTheFileTheKeyAndTheLine)
         {"[source]\ndatabase = 1\n", "型が正しくありません: /p/app.toml 2行目: source.database (文字列"},
         {"[source]\ndatabase = \"\"\n", "値が正しくありません: /p/app.toml 2行目: source.database (空にはできません)"},
         {"[output]\nname = \"../Up\"\n", "値が正しくありません: /p/app.toml 2行目: output.name ("},
+        {"[source]\n\ntables = []\n", "値が正しくありません: /p/app.toml 3行目: source.tables (テーブル名を 1 つ以上"},
         {"[source]\ntables = \"tblStaff\"\n", "型が正しくありません: /p/app.toml 2行目: source.tables (文字列の配列"},
         {"[source]\ntables = [\n  \"tblStaff\",\n  3,\n]\n", "型が正しくありません: /p/app.toml 4行目: source.tables (文字列"},
         {"source = \"a.mdb\"\n", "型が正しくありません: /p/app.toml 1行目: source (セクション"},
