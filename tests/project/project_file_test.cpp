@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sstream>
 
 using namespace schemist;
 
@@ -148,4 +149,22 @@ TEST(ProjectFile, AFileThatCannotBeReadIsNamedAndNotAUsageFault)
         EXPECT_FALSE(e.usage);
         EXPECT_NE(std::string(e.what()).find(dir.file("missing.toml")), std::string::npos) << e.what();
     }
+}
+
+TEST(ProjectFile, TheReadmeExampleIsAProjectFileTheProgramTakes)
+{
+    std::string readme = test::readFile(std::string(SCHEMIST_TEST_DATA) + "/../../README.md");
+    std::size_t begin = readme.find("may hold:\n\n");
+    std::size_t end = readme.find("\n\nEvery entry", begin);
+    ASSERT_NE(begin, std::string::npos);
+    ASSERT_NE(end, std::string::npos);
+    std::istringstream block(readme.substr(begin + 11, end - begin - 11));
+    std::string example;
+    for (std::string line; std::getline(block, line);)
+        example += (line.size() > 4 ? line.substr(4) : std::string()) + "\n";
+    Project project = parseProjectText(example, "/team/app.toml");
+    EXPECT_EQ(project.database, "/team/db/App.mdb");
+    // Every setting but header-right and footer-right, which the example leaves out.
+    EXPECT_EQ(project.numbers.size(), projectNumberSettings().size() - 2);
+    EXPECT_EQ(project.collection, true);
 }
