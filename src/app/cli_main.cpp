@@ -264,6 +264,8 @@ Project projectFromCommandLine(const CLI::App& app, const CliOptions& o)
         given.makeVB = false;
     if (o.noExcel)
         given.makeWorkbook = false;
+    if (!o.documents.empty())
+        given.documents = o.documents;
     for (const ProjectNumberSetting& setting : projectNumberSettings())
         for (const NumberOption& option : kNumberOptions) {
             auto it = o.numbers.find(option.flag);
@@ -289,6 +291,7 @@ void useProject(const Project& project, CliOptions& o)
     o.outputName = project.outputName.value_or(o.outputName);
     o.noVB = !project.makeVB.value_or(!o.noVB);
     o.noExcel = !project.makeWorkbook.value_or(!o.noExcel);
+    o.documents = project.documents.value_or(o.documents);
     for (const ProjectNumberSetting& setting : projectNumberSettings())
         for (const NumberOption& option : kNumberOptions)
             if (option.member == setting.member && project.numbers.count(setting.key) && !o.numbers.count(option.flag))

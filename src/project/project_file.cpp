@@ -108,6 +108,22 @@ public:
         return result;
     }
 
+    std::vector<std::string> documentKinds(const std::string& key, const toml::node& node) const
+    {
+        const toml::array* array = node.as_array();
+        if (!array)
+            wrongType(key, node, "文字列の配列");
+        std::vector<std::string> kinds;
+        for (const toml::node& element : *array) {
+            std::string kind = text(key, element);
+            if (kind != "md" && kind != "xlsx")
+                fail("プロジェクトファイルの値が正しくありません", element.source(),
+                     key + " = \"" + kind + "\" (\"md\" または \"xlsx\" を指定してください)");
+            kinds.push_back(kind);
+        }
+        return kinds;
+    }
+
     std::int16_t number(const std::string& key, const ProjectNumberSetting& setting, const toml::node& node) const
     {
         std::string range = std::to_string(setting.min) + "から" + std::to_string(setting.max) + "までの整数";
@@ -177,6 +193,8 @@ void readOutput(const Reader& reader, const toml::table& table, Project& project
             project.makeVB = reader.flag(full, node);
         else if (name == "workbook")
             project.makeWorkbook = reader.flag(full, node);
+        else if (name == "documents")
+            project.documents = reader.documentKinds(full, node);
         else
             reader.unknownKey(full, key.source());
     }

@@ -36,6 +36,7 @@ struct Project {
     std::optional<std::string> outputName;
     std::optional<bool> makeVB;
     std::optional<bool> makeWorkbook;
+    std::optional<std::vector<std::string>> documents;  // definition documents: "md", "xlsx"
     std::map<std::string, std::int16_t> numbers;  // by ProjectNumberSetting::key
     std::optional<bool> with;
     std::optional<bool> collection;

@@ -107,6 +107,7 @@ std::string projectFileText(const Project& project, const std::string& path)
     writer.text("name", project.outputName);
     writer.flag("vb", project.makeVB);
     writer.flag("workbook", project.makeWorkbook);
+    writer.names("documents", project.documents);
     writer.section("settings");
     for (const ProjectNumberSetting& setting : projectNumberSettings()) {
         auto it = project.numbers.find(setting.key);
@@ -133,6 +134,7 @@ Project mergeProjects(const Project& base, const Project& over)
     overrideWith(merged.outputName, over.outputName);
     overrideWith(merged.makeVB, over.makeVB);
     overrideWith(merged.makeWorkbook, over.makeWorkbook);
+    overrideWith(merged.documents, over.documents);
     for (const auto& [key, value] : over.numbers)
         merged.numbers[key] = value;
     overrideWith(merged.with, over.with);

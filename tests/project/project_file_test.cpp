@@ -22,6 +22,7 @@ Project everySetting()
     project.outputName = "AppData";
     project.makeVB = true;
     project.makeWorkbook = false;
+    project.documents = std::vector<std::string>{"md", "xlsx"};
     for (const ProjectNumberSetting& setting : projectNumberSettings())
         project.numbers[setting.key] = static_cast<std::int16_t>(setting.max);
     project.numbers["tab-size"] = 2;
@@ -128,6 +129,8 @@ TEST(ProjectFile, EveryFaultNamesTheFileTheKeyAndTheLine)
         {"[source]\ndatabase = 1\n", "型が正しくありません: /p/app.toml 2行目: source.database (文字列"},
         {"[source]\ndatabase = \"\"\n", "値が正しくありません: /p/app.toml 2行目: source.database (空にはできません)"},
         {"[output]\nname = \"../Up\"\n", "値が正しくありません: /p/app.toml 2行目: output.name ("},
+        {"[output]\ndocuments = [\"md\", \"pdf\"]\n", "値が正しくありません: /p/app.toml 2行目: output.documents = \"pdf\""},
+        {"[output]\ndocuments = \"md\"\n", "型が正しくありません: /p/app.toml 2行目: output.documents (文字列の配列"},
         {"[source]\n\ntables = []\n", "値が正しくありません: /p/app.toml 3行目: source.tables (テーブル名を 1 つ以上"},
         {"[source]\ntables = \"tblStaff\"\n", "型が正しくありません: /p/app.toml 2行目: source.tables (文字列の配列"},
         {"[source]\ntables = [\n  \"tblStaff\",\n  3,\n]\n", "型が正しくありません: /p/app.toml 4行目: source.tables (文字列"},
