@@ -15,12 +15,7 @@ namespace {
 
 std::string utf16(const std::string& ascii)
 {
-    std::string out;
-    for (char c : ascii) {
-        out += c;
-        out += '\0';
-    }
-    return out;
+    return test::utf16le(std::u16string(ascii.begin(), ascii.end()));
 }
 
 struct CraftedNames : ::testing::Test {

@@ -15,15 +15,6 @@ using test::runCli;
 
 namespace {
 
-std::string utf16(const std::u16string& text)
-{
-    std::string bytes;
-    for (char16_t unit : text) {
-        bytes += static_cast<char>(unit & 0xFF);
-        bytes += static_cast<char>(unit >> 8);
-    }
-    return bytes;
-}
 
 std::size_t occurrences(const std::string& text, const std::string& part)
 {
@@ -68,7 +59,7 @@ struct TextBeyondBmpCli : ::testing::Test {
     std::string sampleWithEmoji()
     {
         std::string bytes = test::readFile(test::dataFile("sample.mdb"));
-        std::string from = utf16(u"氏名"), to = utf16(u"🍣");
+        std::string from = test::utf16le(u"氏名"), to = test::utf16le(u"🍣");
         std::size_t at = bytes.find(from);
         EXPECT_NE(at, std::string::npos);
         EXPECT_EQ(bytes.find(from, at + 1), std::string::npos);

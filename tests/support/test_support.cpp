@@ -150,4 +150,14 @@ void copyFile(const std::string& from, const std::string& to)
     fs::permissions(to, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add);
 }
 
+std::string utf16le(std::u16string_view text)
+{
+    std::string bytes;
+    for (char16_t unit : text) {
+        bytes += static_cast<char>(unit & 0xFF);
+        bytes += static_cast<char>(unit >> 8);
+    }
+    return bytes;
+}
+
 }  // namespace schemist::test

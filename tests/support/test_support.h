@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace schemist::test {
@@ -55,6 +56,9 @@ int unprivilegedUid();
 std::string conversionTablesText(const std::string& storePath);
 
 std::string readFile(const std::string& path);
+// The UTF-16LE bytes of a text, as Jet 4 and ACE files store names and
+// descriptions: what tests look for and replace in copies of databases.
+std::string utf16le(std::u16string_view text);
 void writeFile(const std::string& path, const std::string& bytes);
 void copyFile(const std::string& from, const std::string& to);
 

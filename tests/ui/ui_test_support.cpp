@@ -7,6 +7,8 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QStyleHints>
 #include <QMessageBox>
 #include <QTest>
@@ -15,6 +17,18 @@
 #include <gtest/gtest.h>
 
 namespace schemist::test {
+
+QStringList texts(QWidget& w)
+{
+    QStringList all;
+    for (auto* l : w.findChildren<QLabel*>())
+        all << l->text();
+    for (auto* b : w.findChildren<QAbstractButton*>())
+        all << b->text();
+    for (auto* g : w.findChildren<QGroupBox*>())
+        all << g->title();
+    return all;
+}
 
 FreshStore::FreshStore() : path_(dir_.file("SCHM.db")) { RebuildWorkStore(path_, false); }
 

@@ -8,6 +8,9 @@
 
 #include <QModelIndex>
 #include <QString>
+#include <QStringList>
+#include <QWidget>
+#include <gtest/gtest.h>
 #include <memory>
 #include <string>
 #include <vector>
@@ -23,6 +26,18 @@ class QTimer;
 class QAbstractItemView;
 
 namespace schemist::test {
+
+// A window's child of the given kind and object name; a failure when absent.
+template <typename T>
+T* child(QWidget& w, const char* name)
+{
+    T* found = w.findChild<T*>(name);
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
+
+// Every caption a window shows: labels, buttons and group titles.
+QStringList texts(QWidget& w);
 
 // A work store with the default conversion tables in a scratch folder.
 class FreshStore {

@@ -36,26 +36,6 @@ namespace {
 
 using namespace schemist::ui;
 
-template <typename T>
-T* child(QWidget& w, const char* name)
-{
-    T* found = w.findChild<T*>(name);
-    EXPECT_NE(found, nullptr) << name;
-    return found;
-}
-
-QStringList texts(QWidget& w)
-{
-    QStringList all;
-    for (auto* l : w.findChildren<QLabel*>())
-        all << l->text();
-    for (auto* b : w.findChildren<QAbstractButton*>())
-        all << b->text();
-    for (auto* g : w.findChildren<QGroupBox*>())
-        all << g->title();
-    return all;
-}
-
 // Types text as key events, also characters QTest has no key for.
 void typeText(QWidget* widget, const QString& text)
 {

@@ -10,15 +10,6 @@ using namespace schemist;
 
 namespace {
 
-std::string utf16(const std::u16string& text)
-{
-    std::string bytes;
-    for (char16_t unit : text) {
-        bytes += static_cast<char>(unit & 0xFF);
-        bytes += static_cast<char>(unit >> 8);
-    }
-    return bytes;
-}
 
 // Replaces every occurrence of `from` by `to` (of the same length).
 int replaceAll(std::string& bytes, const std::string& from, const std::string& to)
@@ -46,15 +37,15 @@ protected:
         std::string bytes = test::readFile(test::dataFile("sample.mdb"));
         // 商品 (table, field names, descriptions; plain UTF-16) becomes 𠮷,
         // the description 氏名 becomes 🍣: two code units for two.
-        ASSERT_GT(replaceAll(bytes, utf16(u"商品"), utf16(u"𠮷")), 3);
-        ASSERT_EQ(replaceAll(bytes, utf16(u"氏名"), utf16(u"🍣")), 1);
+        ASSERT_GT(replaceAll(bytes, test::utf16le(u"商品"), test::utf16le(u"𠮷")), 3);
+        ASSERT_EQ(replaceAll(bytes, test::utf16le(u"氏名"), test::utf16le(u"🍣")), 1);
         // The catalog row's name "tblStaff" (sixteen bytes of UTF-16) is
         // rewritten in compressed Unicode: FF FE, one byte per character, a
         // zero byte switching to two-byte units for 𠮷 and back.
-        std::string changed = std::string("\xFF\xFE", 2) + "tbl" + std::string(1, '\0') + utf16(u"𠮷") +
+        std::string changed = std::string("\xFF\xFE", 2) + "tbl" + std::string(1, '\0') + test::utf16le(u"𠮷") +
                               std::string(1, '\0') + "Staff";
-        ASSERT_EQ(changed.size(), utf16(u"tblStaff").size());
-        ASSERT_EQ(replaceAll(bytes, utf16(u"tblStaff"), changed), 1);
+        ASSERT_EQ(changed.size(), test::utf16le(u"tblStaff").size());
+        ASSERT_EQ(replaceAll(bytes, test::utf16le(u"tblStaff"), changed), 1);
         path_ = scratch_.file("beyond-bmp.mdb");
         test::writeFile(path_, bytes);
     }
