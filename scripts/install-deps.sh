@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config ccache time
   libsqlite3-dev mdbtools mdbtools-dev
-  libgtest-dev libgmock-dev libcli11-dev libfmt-dev nlohmann-json3-dev
+  libgtest-dev libcli11-dev nlohmann-json3-dev
   libtomlplusplus-dev
   qt6-base-dev fonts-ipafont-gothic
   python3 python3-xlrd python3-openpyxl libxlsxwriter-dev

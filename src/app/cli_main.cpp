@@ -12,6 +12,7 @@
 #include "run/output_check.h"
 #include "run/output_name.h"
 #include "run/run_driver.h"
+#include "run/setting_number.h"
 #include "run/startup.h"
 #include "store/default_data.h"
 
@@ -69,8 +70,8 @@ const NumberOption kNumberOptions[] = {
     {"--module-kind", "1 = 標準モジュール(ユーザー定義型), 2 = 標準モジュール(内部変数なし), 3 = クラスモジュール", &RunSettings::ModuleKind, 1, 3},
     {"--field-style", "1 = .fields(\"x\").value 形式, 2 = ![x] 形式", &RunSettings::FieldStyle, 1, 2},
     {"--check-style", "1 = If...Then...Else, 2 = Null チェック関数", &RunSettings::CheckStyle, 1, 2},
-    {"--comment-pos", "コメントの位置 (バイト, 0-999)", &RunSettings::CommentPos, 0, 999},
-    {"--tab-size", "Tab文字数 (0-32767)", &RunSettings::TabSize, 0, 32767},
+    {"--comment-pos", "コメントの位置 (バイト, 0-999)", &RunSettings::CommentPos, 0, kCommentPosMax},
+    {"--tab-size", "Tab文字数 (0-32767)", &RunSettings::TabSize, 0, kTabSizeMax},
     {"--header-left", "ヘッダー左 (0 なし, 1 テーブル名, 2 ファイル名, 3 ページNo)", &RunSettings::HeaderLeft, 0, 3},
     {"--header-center", "ヘッダー中央 (0-3)", &RunSettings::HeaderCenter, 0, 3},
     {"--header-right", "ヘッダー右 (0-3)", &RunSettings::HeaderRight, 0, 3},
@@ -83,24 +84,13 @@ const NumberOption kNumberOptions[] = {
 // character in them is shown, never sent to the terminal.
 void message(const std::string& text) { std::cerr << printableText(text, true) << '\n'; }
 
-// Digits only, within the option's range: the same rule as the options dialog.
-std::optional<std::int16_t> parseSetting(const std::string& text, const NumberOption& option)
-{
-    if (text.empty() || text.size() > 5 || text.find_first_not_of("0123456789") != std::string::npos)
-        return std::nullopt;
-    int value = std::stoi(text);
-    if (value < option.min || value > option.max)
-        return std::nullopt;
-    return static_cast<std::int16_t>(value);
-}
-
 bool applySettings(const CliOptions& options, RunSettings& settings)
 {
     for (const NumberOption& option : kNumberOptions) {
         auto it = options.numbers.find(option.flag);
         if (it == options.numbers.end())
             continue;
-        auto value = parseSetting(it->second, option);
+        auto value = ParseSettingNumber(it->second, option.min, option.max);
         if (!value) {
             message(std::string("数値が正しくありません: ") + option.flag + " " + it->second + "（" +
                     std::to_string(option.min) + "から" + std::to_string(option.max) + "までの整数を指定してください）");
@@ -270,7 +260,7 @@ Project projectFromCommandLine(const CLI::App& app, const CliOptions& o)
         for (const NumberOption& option : kNumberOptions) {
             auto it = o.numbers.find(option.flag);
             if (option.member == setting.member && it != o.numbers.end())
-                if (auto value = parseSetting(it->second, option))
+                if (auto value = ParseSettingNumber(it->second, option.min, option.max))
                     given.numbers[setting.key] = *value;
         }
     given.with = o.with;

@@ -5,15 +5,8 @@
 #include "store/work_tables.h"
 #include "platform/text.h"
 
-#include <map>
-
 namespace schemist {
 namespace {
-
-struct TypeRow {
-    ConvertedType inside;
-    ConvertedType vb;
-};
 
 ConvertedType readSide(const dao::Recordset& rs, const std::string& prefix)
 {
@@ -26,29 +19,6 @@ ConvertedType readSide(const dao::Recordset& rs, const std::string& prefix)
     side.lengthDecimal = static_cast<std::int32_t>(rs.field(prefix + "LengthDecimal").toInteger());
     return side;
 }
-
-// The first type row whose Access_Type equals the type name; looked up once
-// per distinct name, since the table cannot change during a run.
-class TypeRows {
-public:
-    explicit TypeRows(dao::Database& db) : db_(db) {}
-
-    const std::optional<TypeRow>& find(const std::string& accessType)
-    {
-        auto it = cache_.find(accessType);
-        if (it != cache_.end())
-            return it->second;
-        dao::Recordset rs = db_.openRecordset(kDefaultTypeTable, "Access_Type", Value(accessType));
-        std::optional<TypeRow> row;
-        if (!rs.eof())
-            row = TypeRow{readSide(rs, "Inside_"), readSide(rs, "VB_")};
-        return cache_.emplace(accessType, std::move(row)).first->second;
-    }
-
-private:
-    dao::Database& db_;
-    std::map<std::string, std::optional<TypeRow>> cache_;
-};
 
 }  // namespace
 
@@ -76,24 +46,36 @@ DefinitionRow WriteConvertedRow(const DefinitionRow& input, const std::optional<
     return out;
 }
 
+TypeConversions LoadTypeConversions(dao::Database& db)
+{
+    TypeConversions types;
+    for (dao::Recordset rs = db.openRecordset(kDefaultTypeTable); !rs.eof(); rs.moveNext()) {
+        const Value& accessType = rs.field("Access_Type");
+        // A row without an Access type is never found by one; of several rows
+        // naming the same type the first one counts.
+        if (!accessType.isNull())
+            types.try_emplace(accessType.toText(), TypeConversion{readSide(rs, "Inside_"), readSide(rs, "VB_")});
+    }
+    return types;
+}
 
-ConvertedRows convertRows(dao::Database& db, const std::vector<DefinitionRow>& input, Warnings& warnings)
+ConvertedRows ConvertRows(const TypeConversions& types, const std::vector<DefinitionRow>& input, Warnings& warnings)
 {
     ConvertedRows out;
     out.inside.reserve(input.size());
     out.vb.reserve(input.size());
-    TypeRows typeRows(db);
     for (const DefinitionRow& row : input) {
-        const std::optional<TypeRow>& typeRow = typeRows.find(row.Type);
-        if (!typeRow)
+        auto found = types.find(row.Type);
+        const TypeConversion* type = found == types.end() ? nullptr : &found->second;
+        if (!type)
             warnings.add("テーブル " + printableText(row.TableName) + " のフィールド " + printableText(row.FieldName) +
                          " の型 \"" + printableText(row.Type) + "\" はデフォルト宣言にないため、\"" + kUndefinedType +
                          "\" として変換しました");
-        out.inside.push_back(WriteConvertedRow(row, typeRow ? std::optional(typeRow->inside) : std::nullopt));
-        out.vb.push_back(WriteConvertedRow(row, typeRow ? std::optional(typeRow->vb) : std::nullopt));
+        out.inside.push_back(WriteConvertedRow(row, type ? std::optional(type->inside) : std::nullopt));
+        out.vb.push_back(WriteConvertedRow(row, type ? std::optional(type->vb) : std::nullopt));
         // The type row exists but names no Visual Basic type (OLE objects,
         // GUIDs, ...): the member "as 未定義" will not compile.
-        if (typeRow && out.vb.back().Type == kUndefinedType)
+        if (type && out.vb.back().Type == kUndefinedType)
             warnings.add("テーブル " + printableText(row.TableName) + " のフィールド " + printableText(row.FieldName) +
                          " の Access の型 \"" + printableText(row.Type) + "\" には VB の型がないため、\"" +
                          kUndefinedType + "\" として出力します (このままではコンパイルできません。" +
@@ -102,17 +84,12 @@ ConvertedRows convertRows(dao::Database& db, const std::vector<DefinitionRow>& i
     return out;
 }
 
-void writeConvertedRows(dao::Database& db, const ConvertedRows& rows)
+void WriteConvertedRows(dao::Database& db, const ConvertedRows& rows)
 {
     dao::Transaction tx(db);
     writeDefinitionRows(db, kInsideTable, rows.inside);
     writeDefinitionRows(db, kVBTable, rows.vb);
     tx.commit();
-}
-
-void ConvertDefinitions(dao::Database& db, Warnings& warnings)
-{
-    writeConvertedRows(db, convertRows(db, readDefinitionRows(db, kAccessTable), warnings));
 }
 
 }  // namespace schemist

@@ -1,7 +1,6 @@
 // Schema import into Access_Table.
 #include "import/schema_import.h"
 
-#include "convert/name_lookup.h"
 #include "platform/text.h"
 #include "store/work_tables.h"
 
@@ -182,19 +181,12 @@ std::vector<DefinitionRow> definitionRowsFrom(const SourceSchema& schema, const 
     return rows;
 }
 
-IdentifierSet ImportSchema(dao::Database& store, const SourceSchema& schema, const std::vector<std::string>& selected,
-                           std::vector<DefinitionRow>& rows,
-                           const std::function<void(const std::vector<DefinitionRow>&)>& rowsReady)
+void WriteImportedRows(dao::Database& store, const std::vector<DefinitionRow>& rows)
 {
     dao::Transaction tx(store);
     CreateWorkTables(store);
-    IdentifierSet ids = BuildIdentifierSet(store);
-    rows = definitionRowsFrom(schema, selected, ids);
-    if (rowsReady)
-        rowsReady(rows);
     writeDefinitionRows(store, kAccessTable, rows);
     tx.commit();
-    return ids;
 }
 
 std::vector<std::string> missingTables(const SourceSchema& schema, const std::vector<std::string>& selected)

@@ -8,7 +8,6 @@
 #include "platform/mdb/source_schema.h"
 #include "store/definition_row.h"
 
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,14 +33,9 @@ std::string cutPrefix(std::string_view name, std::string_view prefix, bool& cut)
 std::vector<DefinitionRow> definitionRowsFrom(const SourceSchema& schema, const std::vector<std::string>& selected,
                                               const IdentifierSet& ids);
 
-// Creates the work tables anew, builds the identifier set and writes the
-// rows into Access_Table in one transaction; returns the identifier set.
-// `rows` receives the rows as written. `rowsReady`, when given, is called
-// with them before they are written (a run starts work that needs only the
-// rows); an exception from it ends the import with nothing written.
-IdentifierSet ImportSchema(dao::Database& store, const SourceSchema& schema, const std::vector<std::string>& selected,
-                           std::vector<DefinitionRow>& rows,
-                           const std::function<void(const std::vector<DefinitionRow>&)>& rowsReady = {});
+// Creates the work tables anew and writes the rows into Access_Table, in one
+// transaction.
+void WriteImportedRows(dao::Database& store, const std::vector<DefinitionRow>& rows);
 
 // The selected names that are not local tables of the schema.
 std::vector<std::string> missingTables(const SourceSchema& schema, const std::vector<std::string>& selected);

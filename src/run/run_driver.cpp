@@ -214,14 +214,18 @@ void RunDriver::runGeneration(const RunRequest& request, Progress& progress, Run
         warnings.add(warning);
     std::future<WorkbookResult> workbook;
     try {
-        IdentifierSet ids = step("スキーマの取り込み", [&] {
-            return ImportSchema(store, schema, request.tables, outcome.outputs.accessRows,
-                                [&](const std::vector<DefinitionRow>& rows) {
-                if ((request.makeVB || request.makeExcel) && rows.empty())
-                    throw Error("処理対象のテーブルにフィールドがありません (" + request.sourcePath + ")");
-            });
+        // The steps run one after the other, each handing its values to the
+        // next: rows from the schema, rows to the store, converted rows.
+        IdentifierSet ids;
+        outcome.outputs.accessRows = step("スキーマの取り込み", [&] {
+            ids = BuildIdentifierSet(store);
+            std::vector<DefinitionRow> rows = definitionRowsFrom(schema, request.tables, ids);
+            if ((request.makeVB || request.makeExcel) && rows.empty())
+                throw Error("処理対象のテーブルにフィールドがありません (" + request.sourcePath + ")");
+            return rows;
         });
         schema = SourceSchema();  // everything later works from the rows
+        step("スキーマの取り込み", [&] { WriteImportedRows(store, outcome.outputs.accessRows); });
         progress.set(20);
 
         // Each set of rows exists once: a generator gets the rows moved into
@@ -230,7 +234,9 @@ void RunDriver::runGeneration(const RunRequest& request, Progress& progress, Run
         // source; its progress and warnings are passed on in the run's order.
         ConvertedRows converted;
         if (request.makeVB)
-            converted = step("定義の変換", [&] { return convertRows(store, outcome.outputs.accessRows, warnings); });
+            converted = step("定義の変換", [&] {
+                return ConvertRows(LoadTypeConversions(store), outcome.outputs.accessRows, warnings);
+            });
         if (request.makeExcel && generators_.workbook) {
             int start = !request.makeVB ? 20 : settings_.ModuleKind != 3 ? 40 : 30;
             std::vector<DefinitionTable> accessTables = groupByTable(std::move(outcome.outputs.accessRows));
@@ -240,7 +246,7 @@ void RunDriver::runGeneration(const RunRequest& request, Progress& progress, Run
         }
 
         if (request.makeVB) {
-            step("定義の変換", [&] { writeConvertedRows(store, converted); });
+            step("定義の変換", [&] { WriteConvertedRows(store, converted); });
             converted.inside = {};
             TypePrefixes prefixes = LoadTypePrefixes(store);
             if (settings_.ModuleKind == 3)

@@ -24,6 +24,11 @@ enum HeaderFooterChoice : std::int16_t {
 inline const std::array<const char*, 4> kHeaderFooterChoiceTexts = {
     "", "テーブル名", "ファイル名", "ページNo"};
 
+// The ranges of the two free number settings: a comment column fits the
+// options dialog's three-digit box, a tab size the 16-bit field.
+inline constexpr int kCommentPosMax = 999;
+inline constexpr int kTabSizeMax = 32767;
+
 struct RunSettings {
     std::string WorkStorePath;
     std::int16_t FieldStyle = 0;      // 1 = .fields("x").value, 2 = ![x]

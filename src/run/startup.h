@@ -5,6 +5,7 @@
 
 #include "platform/paths.h"
 #include "run/run_settings.h"
+#include "run/version.h"
 
 #include <optional>
 #include <string>
@@ -13,7 +14,6 @@ namespace schemist {
 
 inline constexpr const char* kApplicationTitle = "Schemist for Access";
 inline constexpr const char* kWorkStoreFileName = "SCHM.db";
-inline constexpr const char* kVersionMessage = "Schemist for Access Version 1.02";
 
 // The documents folder (blanks trimmed) joined with SCHM.db.
 std::string WorkStorePath(const EnvironmentLookup& env);

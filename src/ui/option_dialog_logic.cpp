@@ -1,29 +1,12 @@
 // Options dialog rules.
 #include "ui/option_dialog_logic.h"
 
+#include "run/setting_number.h"
+
 #include <string>
 
 namespace schemist::ui {
 namespace {
-
-// A number box's text as a setting: "" is 0; anything but digits, or a value
-// beyond the signed 16-bit range, has no value.
-std::optional<std::int16_t> numberFromBox(const std::string& text)
-{
-    if (text.empty())
-        return 0;
-    if (text.find_first_not_of("0123456789") != std::string::npos)
-        return std::nullopt;
-    std::size_t digits = text.find_first_not_of('0');
-    if (digits == std::string::npos)
-        return 0;
-    if (text.size() - digits > 5)
-        return std::nullopt;
-    int value = std::stoi(text.substr(digits));
-    if (value > 32767)
-        return std::nullopt;
-    return static_cast<std::int16_t>(value);
-}
 
 void select(OptionButton& chosen, OptionButton& partner)
 {
@@ -110,12 +93,12 @@ void OptionDialogLogic::clickStandardOut()
 
 std::optional<std::string> OptionDialogLogic::confirm(RunSettings& s)
 {
-    std::optional<std::int16_t> commentPos = numberFromBox(c_.txtCommentPos);
-    if (!commentPos || c_.txtCommentPos.size() > kCommentPosMaxChars) {
+    std::optional<std::int16_t> commentPos = ParseSettingNumber(c_.txtCommentPos, 0, kCommentPosMax);
+    if (!commentPos) {
         c_.txtCommentPos = std::to_string(shown_.CommentPos);
         return std::string(kCommentPosRangeMessage);
     }
-    std::optional<std::int16_t> tabSize = numberFromBox(c_.txtTabSize);
+    std::optional<std::int16_t> tabSize = ParseSettingNumber(c_.txtTabSize, 0, kTabSizeMax);
     if (!tabSize) {
         c_.txtTabSize = std::to_string(s.TabSize);
         return std::string(kTabSizeRangeMessage);

@@ -88,6 +88,30 @@ TEST_F(Cli, BadNumbersAndOptionsAreUsageErrors)
     }
 }
 
+// The command line reads number settings as the options dialog does: an empty
+// value is 0 and leading zeros do not count, on both sides of the range.
+TEST_F(Cli, NumberSettingsReadAsTheOptionsDialogReadsThem)
+{
+    auto module = [&](const std::string& tabSize, const std::string& commentPos, const std::string& name) {
+        const std::string folder = out.file(name);
+        std::filesystem::create_directories(folder);
+        auto result = runCli({test::dataFile("sample.mdb"), "--out", folder, "--name", "Sample", "--tab-size", tabSize,
+                              "--comment-pos", commentPos, "--no-excel"},
+                             home.path());
+        EXPECT_EQ(result.exitCode, 0) << tabSize << result.err;
+        return test::readFile(folder + "/Sample.bas");
+    };
+    EXPECT_EQ(module("", "", "empty"), module("0", "0", "zero"));
+    EXPECT_EQ(module("0000000000008", "0040", "padded"), module("8", "40", "eight"));
+    EXPECT_NE(module("8", "40", "other"), module("4", "40", "four"));
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"x.mdb", "--tab-size", "0032768"}, {"x.mdb", "--comment-pos", "01000"},
+          {"x.mdb", "--module-kind", ""}}) {
+        auto result = runCli(args, home.path());
+        EXPECT_EQ(result.exitCode, 64) << args[1] << " " << args[2];
+    }
+}
+
 TEST_F(Cli, StandardOutputThatCannotBeWrittenIsAFailure)
 {
     if (!std::filesystem::exists("/dev/full"))

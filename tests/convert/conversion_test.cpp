@@ -4,6 +4,7 @@
 #include "convert/name_lookup.h"
 #include "platform/error.h"
 #include "store/default_data.h"
+#include "store/default_rows.h"
 #include "store/work_tables.h"
 #include "support/test_support.h"
 
@@ -134,7 +135,9 @@ TEST(ConvertedRow, LengthRules)
     EXPECT_EQ(out, in);
 }
 
-TEST_F(Store, ConvertDefinitionsFillsBothTablesAndFallsBackForUnknownTypes)
+// The type table loaded from the store, each row converted, both work tables
+// written: the steps of a run, checked through what lands in the store.
+TEST_F(Store, ConversionFillsBothTablesAndFallsBackForUnknownTypes)
 {
     Database db = Database::open(path, OpenMode::Exclusive);
     CreateWorkTables(db);
@@ -145,7 +148,7 @@ TEST_F(Store, ConvertDefinitionsFillsBothTablesAndFallsBackForUnknownTypes)
     rows[2].LengthFlag = false;
     writeDefinitionRows(db, kAccessTable, rows);
     Warnings warnings;
-    ConvertDefinitions(db, warnings);
+    WriteConvertedRows(db, ConvertRows(LoadTypeConversions(db), readDefinitionRows(db, kAccessTable), warnings));
     auto vb = readDefinitionRows(db, kVBTable);
     auto inside = readDefinitionRows(db, kInsideTable);
     ASSERT_EQ(vb.size(), 5u);
@@ -165,4 +168,45 @@ TEST_F(Store, ConvertDefinitionsFillsBothTablesAndFallsBackForUnknownTypes)
         EXPECT_NE(warning.find("Staff"), std::string::npos) << warning;
     EXPECT_NE(warnings.messages()[0].find("\"Guid\" には VB の型がない"), std::string::npos) << warnings.messages()[0];
     EXPECT_NE(warnings.messages()[1].find("デフォルト宣言にない"), std::string::npos) << warnings.messages()[1];
+}
+
+// The conversion reads nothing but its arguments: the same rows through the
+// same table give the same result, whatever the store holds by then.
+TEST(Conversion, IsAFunctionOfTheTypeTableAndTheRows)
+{
+    TypeConversions types;
+    types["Text"] = {ConvertedType{std::string("String"), true, 0, 0}, ConvertedType{std::string("String"), true, 0, 0}};
+    types["Long"] = {ConvertedType{std::string("Long"), false, 0, 0}, ConvertedType{std::nullopt, false, 0, 0}};
+    std::vector<DefinitionRow> rows = {accessRow("Text", 20), accessRow("Long", 4), accessRow("Money", 8)};
+    Warnings warnings;
+    ConvertedRows converted = ConvertRows(types, rows, warnings);
+    ASSERT_EQ(converted.inside.size(), 3u);
+    ASSERT_EQ(converted.vb.size(), 3u);
+    EXPECT_EQ(converted.vb[0].Type, "String");
+    EXPECT_EQ(converted.vb[0].LengthInteger, 20);
+    EXPECT_EQ(converted.inside[1].Type, "Long");
+    EXPECT_EQ(converted.inside[1].LengthInteger, 0);
+    EXPECT_EQ(converted.vb[1].Type, "未定義");
+    EXPECT_EQ(converted.vb[2].Type, "未定義");
+    ASSERT_EQ(warnings.messages().size(), 2u);
+    EXPECT_NE(warnings.messages()[0].find("\"Long\" には VB の型がない"), std::string::npos);
+    EXPECT_NE(warnings.messages()[1].find("\"Money\" はデフォルト宣言にない"), std::string::npos);
+    Warnings again;
+    EXPECT_EQ(ConvertRows(types, rows, again).vb, converted.vb);
+}
+
+// Of several type rows naming one Access type the first one counts, as a
+// lookup of that type would find it.
+TEST_F(Store, FirstTypeRowOfAnAccessTypeCounts)
+{
+    Database db = Database::open(path, OpenMode::Exclusive);
+    Recordset rs = db.openForAppend(kDefaultTypeTable);
+    rs.addNew();
+    rs.setField("Inside_Type", Value(std::string("ZText")));
+    rs.setField("Access_Type", Value(std::string("Text")));
+    rs.setField("VB_Type", Value(std::string("Variant")));
+    rs.update();
+    TypeConversions types = LoadTypeConversions(db);
+    ASSERT_TRUE(types.count("Text"));
+    EXPECT_EQ(types.at("Text").vb.type, "String");
 }
