@@ -8,7 +8,7 @@ packages=(
   libtomlplusplus-dev
   qt6-base-dev fonts-ipafont-gothic
   python3 python3-xlrd python3-openpyxl libxlsxwriter-dev
-  libreoffice-calc-nogui poppler-utils
+  libreoffice-calc-nogui poppler-utils man-db
 )
 SUDO=""
 if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
