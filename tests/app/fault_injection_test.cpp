@@ -13,7 +13,6 @@
 
 #include <csignal>
 #include <filesystem>
-#include <sys/mount.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -23,34 +22,6 @@ using test::runCli;
 
 namespace {
 
-// A tmpfs of a few hundred KiB: the "disk" that fills up. Needs root.
-class SmallFileSystem {
-public:
-    SmallFileSystem(const std::string& where, const char* size) : where_(where)
-    {
-        fs::create_directories(where);
-        mounted_ = ::mount("tmpfs", where.c_str(), "tmpfs", 0, (std::string("size=") + size).c_str()) == 0;
-    }
-    ~SmallFileSystem()
-    {
-        if (mounted_)
-            ::umount2(where_.c_str(), MNT_DETACH);
-    }
-    bool mounted() const { return mounted_; }
-
-    // Takes all the free space but `leave` bytes.
-    void fill(std::size_t leave)
-    {
-        auto space = fs::space(where_);
-        std::size_t take = space.available > leave ? space.available - leave : 0;
-        test::writeFile(where_ + "/filler", std::string(take, 'x'));
-    }
-    void release() { fs::remove(where_ + "/filler"); }
-
-private:
-    std::string where_;
-    bool mounted_ = false;
-};
 
 std::vector<std::string> filesIn(const std::string& dir)
 {
@@ -83,7 +54,7 @@ struct Faults : ::testing::Test {
 
 TEST_F(Faults, DiskFullUnderTheStore)
 {
-    SmallFileSystem disk(home, "400k");
+    test::SmallFileSystem disk(home, "400k");
     if (!disk.mounted())
         GTEST_SKIP() << "mounting a small file system needs root";
     ASSERT_EQ(runCli({"--init"}, home).exitCode, 0);
@@ -102,7 +73,7 @@ TEST_F(Faults, DiskFullUnderTheStore)
 
 TEST_F(Faults, DiskFullDuringAnEditorSave)
 {
-    SmallFileSystem disk(home, "400k");
+    test::SmallFileSystem disk(home, "400k");
     if (!disk.mounted())
         GTEST_SKIP() << "mounting a small file system needs root";
     ASSERT_EQ(runCli({"--init"}, home).exitCode, 0);
@@ -125,7 +96,7 @@ TEST_F(Faults, DiskFullDuringAnEditorSave)
 
 TEST_F(Faults, DiskFullUnderTheOutputs)
 {
-    SmallFileSystem disk(out, "200k");
+    test::SmallFileSystem disk(out, "200k");
     if (!disk.mounted())
         GTEST_SKIP() << "mounting a small file system needs root";
     ASSERT_EQ(runCli({"--init"}, home).exitCode, 0);

@@ -14,7 +14,6 @@
 
 #include <filesystem>
 #include <map>
-#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -268,21 +267,16 @@ TEST_F(OutputFiles, CheckCountsAHugeFileAsChangedWithoutReadingIt)
 TEST_F(OutputFiles, AWorkStoreThatFillsUpAfterTheOutputsAreMadeIsAWarningNamingTheCause)
 {
     std::string where = home.file("small");
-    fs::create_directories(where);
-    if (::mount("tmpfs", where.c_str(), "tmpfs", 0, "size=600k") != 0)
+    test::SmallFileSystem disk(where, "600k");
+    if (!disk.mounted())
         GTEST_SKIP() << "mounting a small file system needs root";
-    struct Unmount {
-        std::string at;
-        ~Unmount() { ::umount2(at.c_str(), MNT_DETACH); }
-    } unmount{where};
     settings.WorkStorePath = where + "/SCHM.db";
     RebuildWorkStore(settings.WorkStorePath, false);
     // When the outputs are made (progress 80), the store's disk fills up.
     progress = Progress([&](int value) {
         if (value != 80)
             return;
-        auto space = fs::space(where);
-        test::writeFile(where + "/filler", std::string(space.available, 'x'));
+        disk.fill();
     });
     RunOutcome outcome = run();
     EXPECT_TRUE(outcome.succeeded) << outcome.error;

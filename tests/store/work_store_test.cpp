@@ -14,7 +14,6 @@
 #include <csignal>
 #include <filesystem>
 #include <set>
-#include <sys/mount.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -280,19 +279,14 @@ TEST(WorkStoreFile, ACommitOnAFullDiskNamesTheFullDisk)
     // "no transaction is active".
     ScratchDir dir;
     std::string where = dir.file("small");
-    std::filesystem::create_directories(where);
-    if (::mount("tmpfs", where.c_str(), "tmpfs", 0, "size=600k") != 0)
+    test::SmallFileSystem disk(where, "600k");
+    if (!disk.mounted())
         GTEST_SKIP() << "mounting a small file system needs root";
-    struct Unmount {
-        std::string at;
-        ~Unmount() { ::umount2(at.c_str(), MNT_DETACH); }
-    } unmount{where};
     std::string path = where + "/SCHM.db";
     RebuildWorkStore(path, false);
     Database db = Database::open(path, OpenMode::Exclusive);
     CreateWorkTables(db);
-    auto space = std::filesystem::space(where);
-    test::writeFile(where + "/filler", std::string(space.available, 'x'));
+    disk.fill();
     try {
         DropWorkTables(db);
         ADD_FAILURE() << "the drop fitted on a full disk";

@@ -11,6 +11,7 @@
 #include <pwd.h>
 #include <sstream>
 #include <stdexcept>
+#include <sys/mount.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -159,5 +160,26 @@ std::string utf16le(std::u16string_view text)
     }
     return bytes;
 }
+
+SmallFileSystem::SmallFileSystem(const std::string& where, const char* size) : where_(where)
+{
+    std::filesystem::create_directories(where);
+    mounted_ = ::mount("tmpfs", where.c_str(), "tmpfs", 0, (std::string("size=") + size).c_str()) == 0;
+}
+
+SmallFileSystem::~SmallFileSystem()
+{
+    if (mounted_)
+        ::umount2(where_.c_str(), MNT_DETACH);
+}
+
+void SmallFileSystem::fill(std::size_t leave)
+{
+    auto space = std::filesystem::space(where_);
+    std::size_t take = space.available > leave ? space.available - leave : 0;
+    writeFile(where_ + "/filler", std::string(take, 'x'));
+}
+
+void SmallFileSystem::release() { std::filesystem::remove(where_ + "/filler"); }
 
 }  // namespace schemist::test

@@ -2,6 +2,7 @@
 // running the command-line program.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -56,6 +57,25 @@ int unprivilegedUid();
 std::string conversionTablesText(const std::string& storePath);
 
 std::string readFile(const std::string& path);
+
+// A tmpfs of a few hundred KiB at `where`: the disk that fills up. Mounting
+// needs root; a test skips when mounted() is false.
+class SmallFileSystem {
+public:
+    SmallFileSystem(const std::string& where, const char* size);
+    ~SmallFileSystem();
+    SmallFileSystem(const SmallFileSystem&) = delete;
+    SmallFileSystem& operator=(const SmallFileSystem&) = delete;
+    bool mounted() const { return mounted_; }
+
+    // Takes all the free space but `leave` bytes.
+    void fill(std::size_t leave = 0);
+    void release();
+
+private:
+    std::string where_;
+    bool mounted_ = false;
+};
 // The UTF-16LE bytes of a text, as Jet 4 and ACE files store names and
 // descriptions: what tests look for and replace in copies of databases.
 std::string utf16le(std::u16string_view text);
