@@ -2,7 +2,7 @@
 // table list, for a large database (default: the 400-table fixture).
 //   build/src/bench_list_tables [FILE.mdb] [REPEATS]
 #include "run/run_driver.h"
-#include "run/run_settings.h"
+#include "model/run_settings.h"
 #include "run/startup.h"
 #include "ui/main_window.h"
 

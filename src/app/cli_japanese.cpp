@@ -1,7 +1,7 @@
 // CLI11's texts in Japanese. CLI11 builds its error messages in English from
 // fixed patterns; the option or argument they name is taken out of them and
 // put into a Japanese sentence, so that no English reaches the user.
-#include "app/cli_japanese.h"
+#include "cli_japanese.h"
 
 #include "platform/text.h"
 

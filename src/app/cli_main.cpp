@@ -1,7 +1,7 @@
 // schemist-cli: the run of the main window's Start button, from the command
 // line. Messages go to standard error; exit status 0 on success, 2 on any
 // failure, 64 on bad usage.
-#include "app/cli_japanese.h"
+#include "cli_japanese.h"
 #include "platform/error.h"
 #include "platform/paths.h"
 #include "platform/atomic_file.h"
@@ -61,23 +61,23 @@ struct CliOptions {
 struct NumberOption {
     const char* flag;
     const char* help;
-    std::int16_t RunSettings::*member;
-    int min;
-    int max;
+    NumberedSetting setting;
+
+    NumberRange range() const { return settingRange(setting); }
 };
 
 const NumberOption kNumberOptions[] = {
-    {"--module-kind", "1 = 標準モジュール(ユーザー定義型), 2 = 標準モジュール(内部変数なし), 3 = クラスモジュール", &RunSettings::ModuleKind, 1, 3},
-    {"--field-style", "1 = .fields(\"x\").value 形式, 2 = ![x] 形式", &RunSettings::FieldStyle, 1, 2},
-    {"--check-style", "1 = If...Then...Else, 2 = Null チェック関数", &RunSettings::CheckStyle, 1, 2},
-    {"--comment-pos", "コメントの位置 (バイト, 0-999)", &RunSettings::CommentPos, 0, kCommentPosMax},
-    {"--tab-size", "Tab文字数 (0-32767)", &RunSettings::TabSize, 0, kTabSizeMax},
-    {"--header-left", "ヘッダー左 (0 なし, 1 テーブル名, 2 ファイル名, 3 ページNo)", &RunSettings::HeaderLeft, 0, 3},
-    {"--header-center", "ヘッダー中央 (0-3)", &RunSettings::HeaderCenter, 0, 3},
-    {"--header-right", "ヘッダー右 (0-3)", &RunSettings::HeaderRight, 0, 3},
-    {"--footer-left", "フッター左 (0-3)", &RunSettings::FooterLeft, 0, 3},
-    {"--footer-center", "フッター中央 (0-3)", &RunSettings::FooterCenter, 0, 3},
-    {"--footer-right", "フッター右 (0-3)", &RunSettings::FooterRight, 0, 3},
+    {"--module-kind", "1 = 標準モジュール(ユーザー定義型), 2 = 標準モジュール(内部変数なし), 3 = クラスモジュール", NumberedSetting::ModuleKind},
+    {"--field-style", "1 = .fields(\"x\").value 形式, 2 = ![x] 形式", NumberedSetting::FieldStyle},
+    {"--check-style", "1 = If...Then...Else, 2 = Null チェック関数", NumberedSetting::CheckStyle},
+    {"--comment-pos", "コメントの位置 (バイト, 0-999)", NumberedSetting::CommentPos},
+    {"--tab-size", "Tab文字数 (0-32767)", NumberedSetting::TabSize},
+    {"--header-left", "ヘッダー左 (0 なし, 1 テーブル名, 2 ファイル名, 3 ページNo)", NumberedSetting::HeaderLeft},
+    {"--header-center", "ヘッダー中央 (0-3)", NumberedSetting::HeaderCenter},
+    {"--header-right", "ヘッダー右 (0-3)", NumberedSetting::HeaderRight},
+    {"--footer-left", "フッター左 (0-3)", NumberedSetting::FooterLeft},
+    {"--footer-center", "フッター中央 (0-3)", NumberedSetting::FooterCenter},
+    {"--footer-right", "フッター右 (0-3)", NumberedSetting::FooterRight},
 };
 
 // Names in messages come from files and the command line: a control
@@ -90,18 +90,18 @@ bool applySettings(const CliOptions& options, RunSettings& settings)
         auto it = options.numbers.find(option.flag);
         if (it == options.numbers.end())
             continue;
-        auto value = ParseSettingNumber(it->second, option.min, option.max);
+        auto value = ParseSettingNumber(it->second, option.range().min, option.range().max);
         if (!value) {
             message(std::string("数値が正しくありません: ") + option.flag + " " + it->second + "（" +
-                    std::to_string(option.min) + "から" + std::to_string(option.max) + "までの整数を指定してください）");
+                    std::to_string(option.range().min) + "から" + std::to_string(option.range().max) + "までの整数を指定してください）");
             return false;
         }
-        settings.*option.member = *value;
+        setSettingNumber(settings, option.setting, *value);
     }
     if (options.with)
         settings.WithFlag = *options.with ? kTrue : kFalse;
     if (options.collection) {
-        if (settings.ModuleKind != 3) {
+        if (!settings.classModules()) {
             message("--collection はクラスモジュール (--module-kind 3) と一緒に指定してください");
             return false;
         }
@@ -259,8 +259,8 @@ Project projectFromCommandLine(const CLI::App& app, const CliOptions& o)
     for (const ProjectNumberSetting& setting : projectNumberSettings())
         for (const NumberOption& option : kNumberOptions) {
             auto it = o.numbers.find(option.flag);
-            if (option.member == setting.member && it != o.numbers.end())
-                if (auto value = ParseSettingNumber(it->second, option.min, option.max))
+            if (option.setting == setting.setting && it != o.numbers.end())
+                if (auto value = ParseSettingNumber(it->second, option.range().min, option.range().max))
                     given.numbers[setting.key] = *value;
         }
     given.with = o.with;
@@ -284,7 +284,7 @@ void useProject(const Project& project, CliOptions& o)
     o.documents = project.documents.value_or(o.documents);
     for (const ProjectNumberSetting& setting : projectNumberSettings())
         for (const NumberOption& option : kNumberOptions)
-            if (option.member == setting.member && project.numbers.count(setting.key) && !o.numbers.count(option.flag))
+            if (option.setting == setting.setting && project.numbers.count(setting.key) && !o.numbers.count(option.flag))
                 o.numbers[option.flag] = std::to_string(project.numbers.at(setting.key));
     o.with = project.with ? project.with : o.with;
     o.collection = project.collection.value_or(o.collection);

@@ -3,7 +3,7 @@
 // isolated reader expects. It is started by the programs themselves, not by
 // users; its only job is to keep libmdb out of the parent's process.
 #include "platform/error.h"
-#include "platform/mdb/source_schema.h"
+#include "platform/mdb/schema_reader.h"
 
 #include <string>
 #include <unistd.h>

@@ -6,7 +6,7 @@
 
 #include "platform/workstore/database.h"
 #include "platform/report.h"
-#include "store/definition_row.h"
+#include "model/definition_row.h"
 
 #include <map>
 #include <optional>

@@ -4,7 +4,7 @@
 // names), so that the Markdown, workbook and JSON forms agree.
 #pragma once
 
-#include "platform/mdb/source_schema.h"
+#include "model/source_schema.h"
 
 #include <optional>
 #include <string>

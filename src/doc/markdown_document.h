@@ -3,7 +3,7 @@
 #pragma once
 
 #include "platform/atomic_file.h"
-#include "platform/mdb/source_schema.h"
+#include "model/source_schema.h"
 
 #include <string>
 #include <vector>

@@ -4,7 +4,7 @@
 // alias or the attribute's comment.
 #pragma once
 
-#include "platform/mdb/source_schema.h"
+#include "model/source_schema.h"
 
 #include <set>
 #include <string>

@@ -2,7 +2,7 @@
 // tables with every property the reader keeps, and their relationships.
 #pragma once
 
-#include "platform/mdb/source_schema.h"
+#include "model/source_schema.h"
 
 #include <nlohmann/json.hpp>
 

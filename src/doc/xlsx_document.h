@@ -3,7 +3,7 @@
 // relationships, printed A4 landscape one page wide.
 #pragma once
 
-#include "platform/mdb/source_schema.h"
+#include "model/source_schema.h"
 
 #include <array>
 #include <string>

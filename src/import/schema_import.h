@@ -5,8 +5,8 @@
 
 #include "convert/identifier_set.h"
 #include "platform/workstore/database.h"
-#include "platform/mdb/source_schema.h"
-#include "store/definition_row.h"
+#include "model/source_schema.h"
+#include "model/definition_row.h"
 
 #include <string>
 #include <string_view>

@@ -20,17 +20,17 @@ const std::vector<ProjectNumberSetting>& projectNumberSettings()
 {
     static const std::vector<const char*> headerFooter = {"none", "table-name", "file-name", "page-number"};
     static const std::vector<ProjectNumberSetting> settings = {
-        {"module-kind", &RunSettings::ModuleKind, 1, 3, {"user-type", "module-only", "class"}},
-        {"field-style", &RunSettings::FieldStyle, 1, 2, {"fields-value", "bang"}},
-        {"check-style", &RunSettings::CheckStyle, 1, 2, {"if-then-else", "null-functions"}},
-        {"comment-column", &RunSettings::CommentPos, 0, 999, {}},
-        {"tab-size", &RunSettings::TabSize, 0, 32767, {}},
-        {"header-left", &RunSettings::HeaderLeft, 0, 3, headerFooter},
-        {"header-center", &RunSettings::HeaderCenter, 0, 3, headerFooter},
-        {"header-right", &RunSettings::HeaderRight, 0, 3, headerFooter},
-        {"footer-left", &RunSettings::FooterLeft, 0, 3, headerFooter},
-        {"footer-center", &RunSettings::FooterCenter, 0, 3, headerFooter},
-        {"footer-right", &RunSettings::FooterRight, 0, 3, headerFooter},
+        {"module-kind", NumberedSetting::ModuleKind, {"user-type", "module-only", "class"}},
+        {"field-style", NumberedSetting::FieldStyle, {"fields-value", "bang"}},
+        {"check-style", NumberedSetting::CheckStyle, {"if-then-else", "null-functions"}},
+        {"comment-column", NumberedSetting::CommentPos, {}},
+        {"tab-size", NumberedSetting::TabSize, {}},
+        {"header-left", NumberedSetting::HeaderLeft, headerFooter},
+        {"header-center", NumberedSetting::HeaderCenter, headerFooter},
+        {"header-right", NumberedSetting::HeaderRight, headerFooter},
+        {"footer-left", NumberedSetting::FooterLeft, headerFooter},
+        {"footer-center", NumberedSetting::FooterCenter, headerFooter},
+        {"footer-right", NumberedSetting::FooterRight, headerFooter},
     };
     return settings;
 }
@@ -126,19 +126,19 @@ public:
 
     std::int16_t number(const std::string& key, const ProjectNumberSetting& setting, const toml::node& node) const
     {
-        std::string range = std::to_string(setting.min) + "から" + std::to_string(setting.max) + "までの整数";
+        std::string range = std::to_string(setting.range().min) + "から" + std::to_string(setting.range().max) + "までの整数";
         if (node.is_string() && !setting.choices.empty()) {
             std::string value = *node.value<std::string>();
             for (std::size_t i = 0; i < setting.choices.size(); ++i)
                 if (value == setting.choices[i])
-                    return static_cast<std::int16_t>(setting.min + static_cast<int>(i));
+                    return static_cast<std::int16_t>(setting.range().min + static_cast<int>(i));
             fail("プロジェクトファイルの値が正しくありません", node.source(),
                  key + " = \"" + value + "\" (" + choiceList(setting) + " のいずれか、または" + range + "を指定してください)");
         }
         if (!node.is_integer())
             wrongType(key, node, setting.choices.empty() ? "整数" : "選択肢の名前または整数");
         std::int64_t value = *node.value<std::int64_t>();
-        if (value < setting.min || value > setting.max)
+        if (value < setting.range().min || value > setting.range().max)
             fail("プロジェクトファイルの値が範囲外です", node.source(),
                  key + " = " + std::to_string(value) + " (" + range + "を指定してください)");
         return static_cast<std::int16_t>(value);

@@ -4,7 +4,8 @@
 // to the file's own folder; in memory they are as the caller uses them.
 #pragma once
 
-#include "run/run_settings.h"
+#include "model/run_settings.h"
+#include "model/setting_numbers.h"
 
 #include <cstdint>
 #include <map>
@@ -19,10 +20,10 @@ namespace schemist {
 // names are written by name; a number within range is read as well.
 struct ProjectNumberSetting {
     const char* key;
-    std::int16_t RunSettings::*member;
-    int min;
-    int max;
-    std::vector<const char*> choices;  // choices[i] names the value min + i; empty: plain number
+    NumberedSetting setting;
+    std::vector<const char*> choices;  // choices[i] names the value range().min + i; empty: plain number
+
+    NumberRange range() const { return settingRange(setting); }
 };
 
 const std::vector<ProjectNumberSetting>& projectNumberSettings();

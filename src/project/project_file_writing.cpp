@@ -70,7 +70,7 @@ public:
     }
     void number(const ProjectNumberSetting& setting, std::int16_t value)
     {
-        int index = value - setting.min;
+        int index = value - setting.range().min;
         if (!setting.choices.empty() && index >= 0 && index < static_cast<int>(setting.choices.size()))
             entry(setting.key, quoted(setting.choices[index]));
         else

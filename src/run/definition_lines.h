@@ -2,7 +2,7 @@
 // reading a conversion at a glance (schemist-cli --show-definitions).
 #pragma once
 
-#include "store/definition_row.h"
+#include "model/definition_row.h"
 
 #include <string>
 #include <vector>

@@ -60,9 +60,9 @@ void checkOutputFolder(const std::string& folder)
 
 // The output name's own files must fit the file system's name limit; found
 // out here, before the database is read.
-void checkOutputNames(const RunRequest& request, std::int16_t moduleKind, const std::string& outputPathStem)
+void checkOutputNames(const RunRequest& request, const RunSettings& settings, const std::string& outputPathStem)
 {
-    if (request.makeVB && moduleKind != 3)
+    if (request.makeVB && !settings.classModules())
         checkFileNameLength(outputPathStem + ".bas");
     if (request.makeExcel)
         checkFileNameLength(outputPathStem + ".xls");
@@ -127,7 +127,7 @@ void releaseRunMemory()
 
 }  // namespace
 
-RunDriver::RunDriver(RunSettings& settings, SchemaReader reader, GeneratorSlots generators)
+RunDriver::RunDriver(const RunSettings& settings, SchemaReader reader, GeneratorSlots generators)
     : settings_(settings), reader_(std::move(reader)), generators_(std::move(generators))
 {
     tuneMallocForRuns();
@@ -160,8 +160,6 @@ RunOutcome RunDriver::start(const RunRequest& request, Progress& progress, Write
         return outcome;
     }
     progress.set(10);
-    settings_.MakeVB = request.makeVB ? kTrue : kFalse;
-    settings_.MakeExcel = request.makeExcel ? kTrue : kFalse;
     sourceFileName_ = fileNameOf(request.sourcePath);
 
     try {
@@ -185,7 +183,7 @@ void RunDriver::runGeneration(const RunRequest& request, Progress& progress, Run
     if (request.makeVB || request.makeExcel || makeDocuments)
         step("出力先の確認", [&] {
             checkOutputFolder(request.outputFolder);
-            checkOutputNames(request, settings_.ModuleKind, outputPathStem);
+            checkOutputNames(request, settings_, outputPathStem);
         });
 
     SourceSchema schema = step("データベースの読み込み", [&] {
@@ -238,7 +236,7 @@ void RunDriver::runGeneration(const RunRequest& request, Progress& progress, Run
                 return ConvertRows(LoadTypeConversions(store), outcome.outputs.accessRows, warnings);
             });
         if (request.makeExcel && generators_.workbook) {
-            int start = !request.makeVB ? 20 : settings_.ModuleKind != 3 ? 40 : 30;
+            int start = !request.makeVB ? 20 : !settings_.classModules() ? 40 : 30;
             std::vector<DefinitionTable> accessTables = groupByTable(std::move(outcome.outputs.accessRows));
             workbook = std::async(std::launch::async, [this, start, tables = std::move(accessTables)]() mutable {
                 return buildWorkbook(std::move(tables), start);
@@ -249,7 +247,7 @@ void RunDriver::runGeneration(const RunRequest& request, Progress& progress, Run
             step("定義の変換", [&] { WriteConvertedRows(store, converted); });
             converted.inside = {};
             TypePrefixes prefixes = LoadTypePrefixes(store);
-            if (settings_.ModuleKind == 3)
+            if (settings_.classModules())
                 outcome.outputs.classPrefixes = {ids.ClassPrefix, ids.CollectionPrefix};
             progress.set(30);
             std::vector<DefinitionTable> vbTables = groupByTable(std::move(converted.vb));
@@ -259,7 +257,7 @@ void RunDriver::runGeneration(const RunRequest& request, Progress& progress, Run
             outcome.outputs.sources = std::move(generated.files);
             for (const std::string& warning : generated.warnings.messages())
                 warnings.add(warning);
-            if (settings_.ModuleKind != 3)
+            if (!settings_.classModules())
                 progress.set(40);
         }
         if (workbook.valid()) {
@@ -378,7 +376,7 @@ RunDriver::SourceResult RunDriver::generateSource(const std::vector<DefinitionTa
 {
     SourceResult result;
     GenerationContext ctx{settings_, ids, prefixes, result.warnings, {}, {}};
-    if (settings_.ModuleKind != 3) {
+    if (!settings_.classModules()) {
         step("標準モジュールの作成", [&] {
             if (generators_.standardModule)
                 result.files.push_back(generators_.standardModule(vbTables, outputPathStem, moduleName, ctx));

@@ -8,10 +8,10 @@
 #include "gen/common/output_file.h"
 #include "gen/common/vb_text.h"
 #include "platform/atomic_file.h"
-#include "platform/mdb/source_schema.h"
+#include "platform/mdb/schema_reader.h"
 #include "platform/report.h"
-#include "run/run_settings.h"
-#include "store/definition_row.h"
+#include "model/run_settings.h"
+#include "model/definition_row.h"
 
 #include <functional>
 #include <optional>
@@ -89,7 +89,7 @@ enum class WriteMode { Write, InMemory };
 
 class RunDriver {
 public:
-    explicit RunDriver(RunSettings& settings, SchemaReader reader = defaultSchemaReader(),
+    explicit RunDriver(const RunSettings& settings, SchemaReader reader = defaultSchemaReader(),
                        GeneratorSlots generators = defaultGenerators());
 
     // The first of the three Start messages that applies, or none.
@@ -131,7 +131,7 @@ private:
     // Takes the import's rows and hands them back in the result.
     WorkbookResult buildWorkbook(std::vector<DefinitionTable> accessTables, int start) const;
 
-    RunSettings& settings_;
+    const RunSettings& settings_;
     SchemaReader reader_;
     GeneratorSlots generators_;
     std::string sourceFileName_;

@@ -5,7 +5,7 @@
 // into code. A run refuses such a table before anything is written.
 #pragma once
 
-#include "platform/mdb/source_schema.h"
+#include "model/source_schema.h"
 
 #include <optional>
 #include <string>

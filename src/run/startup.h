@@ -4,7 +4,7 @@
 #pragma once
 
 #include "platform/paths.h"
-#include "run/run_settings.h"
+#include "model/run_settings.h"
 #include "run/version.h"
 
 #include <optional>

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "platform/workstore/database.h"
-#include "store/definition_row.h"
+#include "model/definition_row.h"
 #include "store/table_builder.h"
 
 #include <vector>

@@ -6,7 +6,7 @@
 
 #include "platform/report.h"
 #include "run/run_driver.h"
-#include "run/run_settings.h"
+#include "model/run_settings.h"
 
 #include <atomic>
 #include <functional>

@@ -22,18 +22,18 @@ void OptionDialogLogic::load(const RunSettings& s)
     c_ = OptionControls{};
     c_.choices = {s.HeaderLeft, s.HeaderCenter, s.HeaderRight, s.FooterLeft, s.FooterCenter, s.FooterRight};
     switch (s.ModuleKind) {
-    case 1:
-    case 2:
+    case ModuleKind::TypeAndModule:
+    case ModuleKind::ModuleOnly:
         select(c_.optStandardOut, c_.optClassOut);
         clickStandardOut();
         c_.chkCollection = {false, false};
-        if (s.ModuleKind == 1)
+        if (s.ModuleKind == ModuleKind::TypeAndModule)
             select(c_.optStandard, c_.optForm);
         else
             select(c_.optForm, c_.optStandard);
         c_.frame5Enabled = true;
         break;
-    case 3:
+    case ModuleKind::ClassModules:
         select(c_.optClassOut, c_.optStandardOut);
         clickClassOut();
         c_.chkCollection.selected = s.CollectionFlag == kTrue;
@@ -42,16 +42,14 @@ void OptionDialogLogic::load(const RunSettings& s)
         c_.optStandard.selected = false;
         c_.optForm.selected = false;
         break;
-    default:
-        break;
     }
-    if (s.CheckStyle == 1)
+    if (s.CheckStyle == CheckStyle::InlineIf)
         select(c_.optStyle1, c_.optStyle2);
-    else if (s.CheckStyle == 2)
+    else if (s.CheckStyle == CheckStyle::NullCheckFunctions)
         select(c_.optStyle2, c_.optStyle1);
-    if (s.FieldStyle == 1)
+    if (s.FieldStyle == FieldStyle::FieldsValue)
         select(c_.optField1, c_.optField2);
-    else if (s.FieldStyle == 2)
+    else if (s.FieldStyle == FieldStyle::Bang)
         select(c_.optField2, c_.optField1);
     c_.chkWith = s.WithFlag == kTrue;
     c_.txtCommentPos = std::to_string(s.CommentPos);
@@ -104,21 +102,21 @@ std::optional<std::string> OptionDialogLogic::confirm(RunSettings& s)
         return std::string(kTabSizeRangeMessage);
     }
     if (c_.optStyle1.selected)
-        s.CheckStyle = 1;
+        s.CheckStyle = CheckStyle::InlineIf;
     else if (c_.optStyle2.selected)
-        s.CheckStyle = 2;
+        s.CheckStyle = CheckStyle::NullCheckFunctions;
     if (c_.optField1.selected)
-        s.FieldStyle = 1;
+        s.FieldStyle = FieldStyle::FieldsValue;
     else if (c_.optField2.selected)
-        s.FieldStyle = 2;
+        s.FieldStyle = FieldStyle::Bang;
     s.WithFlag = c_.chkWith ? kTrue : kFalse;
     if (c_.optStandardOut.selected) {
         if (c_.optStandard.selected)
-            s.ModuleKind = 1;
+            s.ModuleKind = ModuleKind::TypeAndModule;
         else if (c_.optForm.selected)
-            s.ModuleKind = 2;
+            s.ModuleKind = ModuleKind::ModuleOnly;
     } else if (c_.optClassOut.selected) {
-        s.ModuleKind = 3;
+        s.ModuleKind = ModuleKind::ClassModules;
         s.CollectionFlag = c_.chkCollection.selected ? kTrue : kFalse;
     }
     s.CommentPos = *commentPos;

@@ -3,7 +3,7 @@
 // option-group rules and the write-back on "設定".
 #pragma once
 
-#include "run/run_settings.h"
+#include "model/run_settings.h"
 
 #include <array>
 #include <optional>

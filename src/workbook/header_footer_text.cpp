@@ -5,7 +5,7 @@
 
 #include "platform/xls/biff_text.h"
 #include "platform/xls/xls_book.h"
-#include "run/run_settings.h"
+#include "model/run_settings.h"
 
 namespace schemist {
 namespace {

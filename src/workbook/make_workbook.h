@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "platform/report.h"
-#include "run/run_settings.h"
-#include "store/definition_row.h"
+#include "model/run_settings.h"
+#include "model/definition_row.h"
 
 namespace schemist {
 

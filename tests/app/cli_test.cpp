@@ -1,5 +1,6 @@
 // schemist-cli as a user or a build script meets it: exit statuses, messages
 // on standard error, and a work store left intact by every failure.
+#include "support/store_contents.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>

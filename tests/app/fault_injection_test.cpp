@@ -7,6 +7,7 @@
 #include "platform/error.h"
 #include "store/default_rows.h"
 #include "store/table_editing.h"
+#include "support/store_contents.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>

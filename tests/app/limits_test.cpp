@@ -62,7 +62,7 @@ struct Limits : ::testing::Test {
 
     RunOutcome run(const SourceSchema& schema, int moduleKind, bool collection)
     {
-        settings.ModuleKind = static_cast<std::int16_t>(moduleKind);
+        settings.ModuleKind = static_cast<ModuleKind>(moduleKind);
         settings.CollectionFlag = collection ? kTrue : kFalse;
         RunDriver driver(settings, [&](const std::string&, const SourceReadOptions&) { return schema; });
         RunRequest request;

@@ -5,7 +5,7 @@
 #include "doc/file_names.h"
 #include "doc/markdown_document.h"
 #include "mermaid_syntax.h"
-#include "platform/mdb/source_schema.h"
+#include "platform/mdb/schema_reader.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>

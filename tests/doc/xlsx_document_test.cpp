@@ -4,6 +4,7 @@
 #include "doc/markdown_document.h"
 #include "doc/xlsx_document.h"
 #include "platform/atomic_file.h"
+#include "platform/mdb/schema_reader.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>

@@ -5,7 +5,7 @@
 //   read_probe [--plain] [--timeout-ms N] FILE
 // --plain reads in this process, so that libmdb's own faults show as signals;
 // by default the read runs isolated in a child, as the program does.
-#include "platform/mdb/source_schema.h"
+#include "platform/mdb/schema_reader.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -2,7 +2,7 @@
 // file and read in this process (no child: the fuzzer must see the faults).
 // Built only with clang and -DSCHEMIST_FUZZ=ON; run e.g.
 //   build/tests/reader_fuzz -max_len=400000 -timeout=10 corpus/ tests/data/
-#include "platform/mdb/source_schema.h"
+#include "platform/mdb/schema_reader.h"
 
 #include <cstdint>
 #include <cstdio>

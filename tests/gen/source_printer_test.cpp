@@ -121,7 +121,7 @@ TEST(NullCheckFunctions, WrittenOnlyForFunctionStyleWithDefaultNames)
     EXPECT_EQ(p.lines()[13], "        fncStringNullCheck = \"\"");
     EXPECT_EQ(p.lines()[15], "end function");
 
-    settings.CheckStyle = 1;
+    settings.CheckStyle = CheckStyle::InlineIf;
     SourcePrinter none(settings);
     WriteNullCheckFunctions(none, ids);
     EXPECT_TRUE(none.lines().empty());

@@ -24,7 +24,7 @@ Project everySetting()
     project.makeWorkbook = false;
     project.documents = std::vector<std::string>{"md", "xlsx"};
     for (const ProjectNumberSetting& setting : projectNumberSettings())
-        project.numbers[setting.key] = static_cast<std::int16_t>(setting.max);
+        project.numbers[setting.key] = static_cast<std::int16_t>(setting.range().max);
     project.numbers["tab-size"] = 2;
     project.with = false;
     project.collection = true;

@@ -151,7 +151,7 @@ TEST_F(OutputFiles, ASecondRunLeavesUnchangedFilesAloneAndRewritesOnlyWhatChange
     EXPECT_EQ(second.unchangedFiles, first.writtenFiles);
     EXPECT_EQ(folderState(out.path()), before);
 
-    settings.FieldStyle = 1;  // changes the data-access routines only
+    settings.FieldStyle = FieldStyle::FieldsValue;  // changes the data-access routines only
     RunOutcome third = run();
     ASSERT_TRUE(third.succeeded) << third.error;
     EXPECT_EQ(third.writtenFiles, (std::vector<std::string>{out.file("Sample.bas")}));
@@ -177,7 +177,7 @@ TEST_F(OutputFiles, AFileOfTheSameSizeButOtherBytesIsRewritten)
 
 TEST_F(OutputFiles, WhatAKilledRunLeftIsCompletedOrRemovedAndCheckReportsIt)
 {
-    settings.ModuleKind = 3;
+    settings.ModuleKind = ModuleKind::ClassModules;
     ASSERT_TRUE(run().succeeded);
     std::vector<std::string> complete = namesIn(out.path());
     std::string staffClass = test::readFile(out.file("clsStaff.cls"));
@@ -239,7 +239,7 @@ TEST_F(OutputFiles, NamesThatCannotFitAreReportedBeforeAnythingIsWritten)
     EXPECT_TRUE(namesIn(out.path()).empty());
 
     // Class file names come from the tables; one too long stops them all.
-    settings.ModuleKind = 3;
+    settings.ModuleKind = ModuleKind::ClassModules;
     schema = schemaOf({tableOf("tblStaff", {"fldId"}), tableOf("tbl" + std::string(252, 'T'), {"fldId"})});
     outcome = run();
     EXPECT_FALSE(outcome.succeeded);

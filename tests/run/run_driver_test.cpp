@@ -105,7 +105,6 @@ TEST_F(Driver, StandardModuleRunWritesBothFilesWithTheSpecifiedProgress)
     EXPECT_EQ(test::readFile(dir.file("Sample.bas")), "Attribute VB_Name = \"mdlSample\"\r\n");
     EXPECT_EQ(test::readFile(dir.file("Sample.xls")), "workbook of sample.mdb");
     EXPECT_EQ(d.sourceFileName(), "sample.mdb");
-    EXPECT_EQ(settings.MakeVB, kTrue);
     ASSERT_EQ(seenVB.size(), 1u);
     EXPECT_EQ(seenVB[0].tableName(), "Staff");
     EXPECT_EQ(seenVB[0].rows[1].Type, "String");
@@ -149,7 +148,7 @@ TEST_F(Driver, TheOutcomeHoldsTheRowsTheGeneratorsWereGivenInTheirOrder)
 
 TEST_F(Driver, ClassRunAndRunWithoutOutputs)
 {
-    settings.ModuleKind = 3;
+    settings.ModuleKind = ModuleKind::ClassModules;
     RunRequest r = request();
     r.makeExcel = false;
     ASSERT_TRUE(driver().start(r, progress).succeeded);
@@ -162,7 +161,6 @@ TEST_F(Driver, ClassRunAndRunWithoutOutputs)
     ASSERT_TRUE(outcome.succeeded);
     EXPECT_EQ(progressValues, (std::vector<int>{10, 20, 60, 0}));
     EXPECT_TRUE(outcome.outputs.vbRows.empty()) << "no conversion without VB source";
-    EXPECT_EQ(settings.MakeVB, kFalse);
 }
 
 TEST_F(Driver, FailuresNameTheStepWriteNothingAndLeaveTheStoreClean)

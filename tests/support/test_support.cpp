@@ -1,8 +1,6 @@
 // Scratch folders, fixture lookup and a small process runner for the tests.
 #include "support/test_support.h"
 
-#include "platform/workstore/database.h"
-#include "store/default_rows.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -118,17 +116,6 @@ int unprivilegedUid()
         return -1;
     struct passwd* pw = ::getpwnam("nobody");
     return pw ? static_cast<int>(pw->pw_uid) : -1;
-}
-
-std::string conversionTablesText(const std::string& storePath)
-{
-    dao::Database db = dao::Database::open(storePath, dao::OpenMode::Exclusive);
-    std::string all = std::to_string(db.tableDefCount()) + "\n";
-    for (const char* t : {kDefaultTypeTable, kDefaultTopNameTable, kDefaultEndNameTable, kDefaultFullNameTable})
-        for (dao::Recordset rs = db.openRecordset(t); !rs.eof(); rs.moveNext())
-            for (const std::string& f : rs.fieldNames())
-                all += rs.field(f).toText() + "|";
-    return all;
 }
 
 std::string readFile(const std::string& path)

@@ -52,9 +52,6 @@ CommandResult runCli(const std::vector<std::string>& args, const std::string& ho
 // tests do not run as root.
 int unprivilegedUid();
 
-// The conversion tables of a work store as text (table count, then every
-// cell), to show that a failure left them as they were.
-std::string conversionTablesText(const std::string& storePath);
 
 std::string readFile(const std::string& path);
 

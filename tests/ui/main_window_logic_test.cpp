@@ -152,7 +152,6 @@ TEST(MainWindowLogic, RunPassesThroughTheProgressValuesAndEndsUsable)
     EXPECT_TRUE(logic.controlsEnabled());
     EXPECT_TRUE(logic.startEnabled());
     EXPECT_EQ(logic.progress(), 0);
-    EXPECT_EQ(s.MakeVB, kTrue);
 }
 
 TEST(MainWindowLogic, FailedRunAnswersWithTheErrorAndEndsUsable)

@@ -34,7 +34,7 @@ TEST(OptionDialogLogic, RightAfterStartUpShowsTheStartValues)
 TEST(OptionDialogLogic, ModuleKindTwoSelectsTheSecondFormat)
 {
     RunSettings s = startValues();
-    s.ModuleKind = 2;
+    s.ModuleKind = ModuleKind::ModuleOnly;
     OptionDialogLogic dialog;
     dialog.load(s);
     EXPECT_TRUE(dialog.controls().optForm.selected);
@@ -44,7 +44,7 @@ TEST(OptionDialogLogic, ModuleKindTwoSelectsTheSecondFormat)
 TEST(OptionDialogLogic, ClassModulesLoadWithTheStandardFormatsDisabled)
 {
     RunSettings s = startValues();
-    s.ModuleKind = 3;
+    s.ModuleKind = ModuleKind::ClassModules;
     s.CollectionFlag = kTrue;
     OptionDialogLogic dialog;
     dialog.load(s);
@@ -86,7 +86,7 @@ TEST(OptionDialogLogic, CollectionFlagSurvivesStandardModulesAndIsClearedOnSwitc
     EXPECT_TRUE(dialog.controls().chkCollection.enabled);
     dialog.controls().chkCollection.selected = true;
     ASSERT_FALSE(dialog.confirm(s));
-    EXPECT_EQ(s.ModuleKind, 3);
+    EXPECT_EQ(s.ModuleKind, ModuleKind::ClassModules);
     EXPECT_EQ(s.CollectionFlag, kTrue);
 
     OptionDialogLogic second;
@@ -96,7 +96,7 @@ TEST(OptionDialogLogic, CollectionFlagSurvivesStandardModulesAndIsClearedOnSwitc
     EXPECT_TRUE(second.controls().optStandard.selected);
     EXPECT_FALSE(second.controls().chkCollection.enabled);
     ASSERT_FALSE(second.confirm(s));
-    EXPECT_EQ(s.ModuleKind, 1);
+    EXPECT_EQ(s.ModuleKind, ModuleKind::TypeAndModule);
     EXPECT_EQ(s.CollectionFlag, kTrue);
 
     OptionDialogLogic third;
@@ -159,9 +159,9 @@ TEST(OptionDialogLogic, ConfirmWritesEveryControl)
     c.txtCommentPos = "40";
     c.choices = {3, 2, 1, 0, 1, 2};
     ASSERT_FALSE(dialog.confirm(s));
-    EXPECT_EQ(s.CheckStyle, 1);
-    EXPECT_EQ(s.FieldStyle, 1);
-    EXPECT_EQ(s.ModuleKind, 2);
+    EXPECT_EQ(s.CheckStyle, CheckStyle::InlineIf);
+    EXPECT_EQ(s.FieldStyle, FieldStyle::FieldsValue);
+    EXPECT_EQ(s.ModuleKind, ModuleKind::ModuleOnly);
     EXPECT_EQ(s.CommentPos, 40);
     EXPECT_EQ(s.HeaderLeft, 3);
     EXPECT_EQ(s.FooterRight, 2);

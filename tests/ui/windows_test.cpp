@@ -172,7 +172,7 @@ TEST_F(OptionDialogTest, ClassModulesAndHeaderChoicesThenConfirmThenReopen)
         clickButton(child<QPushButton>(d, "cmdOk"));
         EXPECT_EQ(d.result(), QDialog::Accepted);
     }
-    EXPECT_EQ(settings.ModuleKind, 3);
+    EXPECT_EQ(settings.ModuleKind, ModuleKind::ClassModules);
     EXPECT_EQ(settings.CollectionFlag, kTrue);
     EXPECT_EQ(settings.HeaderLeft, 3);
     EXPECT_EQ(settings.FooterRight, 1);

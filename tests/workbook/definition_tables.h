@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "run/run_settings.h"
-#include "store/definition_row.h"
+#include "model/run_settings.h"
+#include "model/definition_row.h"
 
 namespace schemist::test {
 
@@ -56,7 +56,6 @@ inline DefinitionTable numberedTable(int tableNo, const std::string& name, int c
 inline RunSettings settingsWithHeaders(int hl, int hc, int hr, int fl, int fc, int fr)
 {
     RunSettings s = RunSettings::startValues();
-    s.MakeExcel = kTrue;
     s.HeaderLeft = static_cast<std::int16_t>(hl);
     s.HeaderCenter = static_cast<std::int16_t>(hc);
     s.HeaderRight = static_cast<std::int16_t>(hr);

@@ -4,7 +4,7 @@
 
 #include "gen/common/output_file.h"
 #include "gen/common/vb_text.h"
-#include "store/definition_row.h"
+#include "model/definition_row.h"
 
 #include <string>
 #include <vector>

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "gen/common/vb_table_model.h"
-#include "store/definition_row.h"
+#include "model/definition_row.h"
 
 namespace schemist {
 

@@ -89,7 +89,7 @@ do while $rs$.eof = false
 )",
             vars);
     for (const VbField& f : table.fields) {
-        const std::string& value = p.settings().CheckStyle == 1 ? f.reference : f.checkedReference;
+        const std::string& value = p.settings().CheckStyle == CheckStyle::InlineIf ? f.reference : f.checkedReference;
         p.print(1, "       , $value$ _", {{"value", value}});
     }
     p.block(R"(

@@ -20,7 +20,7 @@ void writeOne(SourcePrinter& p, const std::string& name, std::string_view nullVa
 
 void WriteNullCheckFunctions(SourcePrinter& p, const IdentifierSet& ids)
 {
-    if (p.settings().CheckStyle == 1)
+    if (p.settings().CheckStyle == CheckStyle::InlineIf)
         return;
     writeOne(p, ids.NumericNullCheck, "0");
     writeOne(p, ids.StringNullCheck, "\"\"");

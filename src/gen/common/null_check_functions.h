@@ -8,7 +8,7 @@
 namespace schemist {
 
 // Writes the numeric and then the string null-check function; writes nothing
-// when CheckStyle is 1 (inline checks).
+// with inline checks (CheckStyle::InlineIf).
 void WriteNullCheckFunctions(SourcePrinter& p, const IdentifierSet& ids);
 
 }  // namespace schemist

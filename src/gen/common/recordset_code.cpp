@@ -80,7 +80,7 @@ end if
 void writeReadCopy(SourcePrinter& p, const VbField& field, const std::string& target)
 {
     const std::string comment = trailingComment(field.comment);
-    if (p.settings().CheckStyle == 1)
+    if (p.settings().CheckStyle == CheckStyle::InlineIf)
         p.block(R"(
 if isnull($field$) = false then
     $target$ = _
@@ -104,7 +104,7 @@ void writeFieldAssignment(SourcePrinter& p, const VbField& field, const std::str
     p.print(0, R"(if $value$ <> "" then )", vars);  // the guard line ends in a blank
     {
         auto guarded = p.indented();
-        if (p.settings().FieldStyle == 1)
+        if (p.settings().FieldStyle == FieldStyle::FieldsValue)
             p.block("$field$ = _\n    $value$$>$$comment$", vars);
         else
             p.print(0, "$field$ = $value$$>$$comment$", vars);

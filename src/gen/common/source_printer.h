@@ -10,7 +10,7 @@
 // with-statement is written.
 #pragma once
 
-#include "run/run_settings.h"
+#include "model/run_settings.h"
 
 #include <cstdint>
 #include <initializer_list>

@@ -72,7 +72,7 @@ VbField fieldFrom(const DefinitionRow& row, const VbTable& table, GenerationCont
     f.memberVariable = "mvar" + identifier;
     const std::string literal = vbStringContent(f.databaseName);
     f.keyName = isPlainIdentifier(f.databaseName) ? literal : "[" + literal + "]";
-    f.reference = ctx.settings.FieldStyle == 1
+    f.reference = ctx.settings.FieldStyle == FieldStyle::FieldsValue
                       ? expandTemplate(kFieldsReference, {{"rs", table.recordsetReference}, {"field", literal}})
                       : expandTemplate(kBangReference, {{"rs", table.recordsetReference}, {"field", f.databaseName}});
     f.typeClass = classifyType(row.Type);

@@ -6,7 +6,7 @@
 #pragma once
 
 #include "gen/common/vb_text.h"
-#include "store/definition_row.h"
+#include "model/definition_row.h"
 
 #include <string>
 #include <string_view>

@@ -4,7 +4,7 @@
 
 #include "convert/identifier_set.h"
 #include "platform/report.h"
-#include "run/run_settings.h"
+#include "model/run_settings.h"
 
 #include <map>
 #include <set>

@@ -83,7 +83,7 @@ void writeLocalVariables(SourcePrinter& p, const VbTable& table, RoutineKind kin
 
 }  // namespace
 
-bool withStructure(const RunSettings& settings) { return settings.ModuleKind == 1; }
+bool withStructure(const RunSettings& settings) { return settings.ModuleKind == ModuleKind::TypeAndModule; }
 
 std::string routineName(const VbTable& table, RoutineKind kind)
 {

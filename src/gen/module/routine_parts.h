@@ -13,8 +13,8 @@ namespace schemist {
 
 enum class RoutineKind { Read, Write, Delete };
 
-// Whether the routines take the user-defined type as a parameter (ModuleKind
-// 1); without it every place that would name the type or a member of it is
+// Whether the routines take the user-defined type as a parameter
+// (ModuleKind::TypeAndModule); without it every place that would name the type or a member of it is
 // left empty.
 bool withStructure(const RunSettings& settings);
 

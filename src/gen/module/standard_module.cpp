@@ -49,7 +49,7 @@ std::vector<VbTable> moduleTablesFrom(const std::vector<DefinitionTable>& vbTabl
 void warnEmptyTypes(const std::vector<DefinitionTable>& vbTables, const std::vector<VbTable>& tables,
                     GenerationContext& ctx)
 {
-    if (ctx.settings.ModuleKind != 1)
+    if (ctx.settings.ModuleKind != ModuleKind::TypeAndModule)
         return;
     for (std::size_t i = 0; i < tables.size(); ++i) {
         if (tables[i].fields.empty())

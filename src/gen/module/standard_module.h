@@ -6,7 +6,7 @@
 #include "gen/common/source_printer.h"
 #include "gen/common/vb_text.h"
 #include "gen/common/vb_table_model.h"
-#include "store/definition_row.h"
+#include "model/definition_row.h"
 
 #include <string>
 #include <vector>

@@ -24,7 +24,7 @@ Option Explicit
 
 )",
             {{"prefix", ids.ModuleNamePrefix}, {"module", moduleName}});
-    if (p.settings().ModuleKind != 1)
+    if (p.settings().ModuleKind != ModuleKind::TypeAndModule)
         return;
     p.block(R"(
 ' フィールドへの読み書きデータをユーザ定義型へ代入できるように、

@@ -1,7 +1,7 @@
 // readSourceSchemaIsolated: the in-process reader run in a child process. The
 // child sends one status byte and then either the encoded schema ('S') or the
 // message of the Error it met ('E'); every other outcome becomes an Error here.
-#include "platform/mdb/source_schema.h"
+#include "platform/mdb/schema_reader.h"
 
 #include "platform/mdb/child_process.h"
 #include "platform/mdb/read_failure.h"

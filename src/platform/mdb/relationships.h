@@ -2,7 +2,7 @@
 // MSysRelationships: one row per pair of columns, grouped by relationship.
 #pragma once
 
-#include "platform/mdb/source_schema.h"
+#include "model/source_schema.h"
 
 #include <vector>
 

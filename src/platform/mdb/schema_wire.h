@@ -3,7 +3,7 @@
 // decoder checks every length and count against what is left.
 #pragma once
 
-#include "platform/mdb/source_schema.h"
+#include "model/source_schema.h"
 
 #include <string>
 #include <string_view>

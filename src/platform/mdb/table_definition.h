@@ -1,7 +1,7 @@
 // Fields and indexes of one local table, read from its table-definition pages.
 #pragma once
 
-#include "platform/mdb/source_schema.h"
+#include "model/source_schema.h"
 
 namespace schemist::mdb {
 

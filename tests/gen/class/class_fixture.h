@@ -8,7 +8,7 @@
 #include "gen/common/source_printer.h"
 #include "gen/common/vb_text.h"
 #include "store/default_rows.h"
-#include "store/definition_row.h"
+#include "model/definition_row.h"
 
 #include <functional>
 #include <optional>
@@ -108,8 +108,7 @@ struct ClassFixture {
     static RunSettings classSettings()
     {
         RunSettings s = RunSettings::startValues();
-        s.ModuleKind = 3;
-        s.MakeVB = kTrue;
+        s.ModuleKind = ModuleKind::ClassModules;
         return s;
     }
 

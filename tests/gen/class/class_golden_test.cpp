@@ -23,8 +23,8 @@ void expectCase(const GoldenCase& c)
 {
     ClassFixture f;
     f.settings.CollectionFlag = c.collection;
-    f.settings.FieldStyle = c.fieldStyle;
-    f.settings.CheckStyle = c.checkStyle;
+    f.settings.FieldStyle = static_cast<FieldStyle>(c.fieldStyle);
+    f.settings.CheckStyle = static_cast<CheckStyle>(c.checkStyle);
     f.settings.WithFlag = c.with;
     f.settings.TabSize = c.tabSize;
     f.settings.CommentPos = c.commentPos;

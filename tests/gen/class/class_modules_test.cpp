@@ -148,7 +148,7 @@ TEST(ClassLayout, ItemClassAloneCarriesRecordMethodsAndNullChecks)
     EXPECT_EQ(lines[lines.size() - 17], "end sub");
     EXPECT_EQ(lines.back(), "end function");
 
-    f.settings.CheckStyle = 1;
+    f.settings.CheckStyle = CheckStyle::InlineIf;
     EXPECT_EQ(MakeClassModules({shainTable()}, "/work", f.ctx)[0].lines.back(), "end sub");
 }
 
@@ -201,8 +201,8 @@ TEST(ClassStructure, EverySettingsCombinationGivesBalancedSource)
     for (int bits = 0; bits < 64; ++bits) {
         ClassFixture f;
         f.settings.CollectionFlag = (bits & 1) ? kTrue : kFalse;
-        f.settings.FieldStyle = (bits & 2) ? 2 : 1;
-        f.settings.CheckStyle = (bits & 4) ? 2 : 1;
+        f.settings.FieldStyle = (bits & 2) ? FieldStyle::Bang : FieldStyle::FieldsValue;
+        f.settings.CheckStyle = (bits & 4) ? CheckStyle::NullCheckFunctions : CheckStyle::InlineIf;
         f.settings.WithFlag = (bits & 8) ? kTrue : kFalse;
         f.settings.TabSize = (bits & 16) ? 4 : 0;
         f.settings.CommentPos = (bits & 32) ? 40 : 0;

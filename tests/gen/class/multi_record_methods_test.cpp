@@ -119,8 +119,8 @@ TEST(CollectionRead, RecordsBecomeItemsThroughAdd)
 TEST(CollectionRead, InlineChecksAndNoWithStatement)
 {
     ClassFixture f;
-    f.settings.CheckStyle = 1;
-    f.settings.FieldStyle = 1;
+    f.settings.CheckStyle = CheckStyle::InlineIf;
+    f.settings.FieldStyle = FieldStyle::FieldsValue;
     f.settings.WithFlag = kFalse;
     std::vector<std::string> lines = f.write(WriteCollectionReadFunction, shainTable());
     EXPECT_TRUE(contains(lines, "        do while rstShain.eof = false"));
@@ -134,8 +134,8 @@ TEST(CollectionRead, InlineChecksAndNoWithStatement)
 TEST(CollectionRead, FieldsCollectionReferenceWithinWith)
 {
     ClassFixture f;
-    f.settings.CheckStyle = 1;
-    f.settings.FieldStyle = 1;
+    f.settings.CheckStyle = CheckStyle::InlineIf;
+    f.settings.FieldStyle = FieldStyle::FieldsValue;
     std::vector<std::string> lines = f.write(WriteCollectionReadFunction, shainTable());
     EXPECT_TRUE(contains(lines, "                       , .fields(\"Name\").value _"));
 }
@@ -170,7 +170,7 @@ TEST(CollectionWrite, OtherFieldsAreWrittenOnlyWhenGiven)
 TEST(CollectionWrite, GuardedKeyWithFieldsCollection)
 {
     ClassFixture f;
-    f.settings.FieldStyle = 1;
+    f.settings.FieldStyle = FieldStyle::FieldsValue;
     DefinitionTable table = TableBuilder(1, "Shain").field("Code", "String", FieldSpec().asKey()).build();
     std::vector<std::string> lines = f.write(WriteCollectionWriteSub, table);
     EXPECT_EQ(slice(lines, "        if strCode <> \"\" then ", 4),

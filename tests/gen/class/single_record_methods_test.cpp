@@ -185,8 +185,8 @@ TEST(SingleRecordRead, ClearingAndCopyLinesFollowTheTypeClass)
 TEST(SingleRecordRead, InlineNullChecksWithFieldsCollection)
 {
     ClassFixture f;
-    f.settings.CheckStyle = 1;
-    f.settings.FieldStyle = 1;
+    f.settings.CheckStyle = CheckStyle::InlineIf;
+    f.settings.FieldStyle = FieldStyle::FieldsValue;
     DefinitionTable table =
         TableBuilder(1, "Shain").field("ID", "Long", FieldSpec().asKey()).field("Name", "String", FieldSpec().prefixed()).build();
     std::vector<std::string> lines = f.write(WriteReadFunction, table);
@@ -221,7 +221,7 @@ TEST(SingleRecordWrite, ZeroLengthGuardDependsOnAllowZeroLength)
 TEST(SingleRecordWrite, GuardWithFieldsCollectionSplitsTheAssignment)
 {
     ClassFixture f;
-    f.settings.FieldStyle = 1;
+    f.settings.FieldStyle = FieldStyle::FieldsValue;
     f.settings.WithFlag = kFalse;
     DefinitionTable table = TableBuilder(1, "Shain").field("Name", "String", FieldSpec().described("氏名")).build();
     std::vector<std::string> lines = f.write(WriteWriteSub, table);

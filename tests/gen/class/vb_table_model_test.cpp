@@ -63,7 +63,7 @@ TEST(VbTableModel, ReferencesFollowFieldStyleAndTheWithStatement)
     EXPECT_EQ(with.fields[3].checkedReference, "![Name]") << "\" String \" is no text type class";
 
     f.settings.WithFlag = kFalse;
-    f.settings.FieldStyle = 1;
+    f.settings.FieldStyle = FieldStyle::FieldsValue;
     VbTable without = buildVbTable(source, f.ctx);
     EXPECT_EQ(without.fields[1].reference, R"(rstOrder_Lines.fields("fldCode").value)");
 }

@@ -42,10 +42,10 @@ std::string goldenPath(const std::string& name)
 
 void apply(RunSettings& settings, const Combination& c)
 {
-    settings.ModuleKind = c.moduleKind;
+    settings.ModuleKind = static_cast<ModuleKind>(c.moduleKind);
     settings.WithFlag = c.withFlag;
-    settings.FieldStyle = c.fieldStyle;
-    settings.CheckStyle = c.checkStyle;
+    settings.FieldStyle = static_cast<FieldStyle>(c.fieldStyle);
+    settings.CheckStyle = static_cast<CheckStyle>(c.checkStyle);
     settings.CommentPos = c.commentPos;
     settings.TabSize = c.tabSize;
 }

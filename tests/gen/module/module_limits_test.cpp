@@ -37,7 +37,7 @@ TEST(ModuleLimits, ATypeWithoutMembersIsReportedOnlyWhereTypesAreDeclared)
     EXPECT_TRUE(anyContains(warnings, "テーブル Empty のユーザー定義型"));
 
     ModuleWorld withoutTypes;
-    withoutTypes.settings.ModuleKind = 2;
+    withoutTypes.settings.ModuleKind = ModuleKind::ModuleOnly;
     EXPECT_FALSE(anyContains(warningsOf(withoutTypes, {nameless}), "ユーザー定義型"));
 }
 

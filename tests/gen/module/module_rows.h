@@ -5,9 +5,9 @@
 #include "convert/identifier_set.h"
 #include "gen/common/vb_text.h"
 #include "platform/report.h"
-#include "run/run_settings.h"
+#include "model/run_settings.h"
 #include "store/default_rows.h"
-#include "store/definition_row.h"
+#include "model/definition_row.h"
 
 #include <optional>
 #include <string>

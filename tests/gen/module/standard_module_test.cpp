@@ -103,7 +103,7 @@ TEST(TypeModule, SkipsRowsWithoutNameOrTypeAndKeepsLengthOnlyWithItsFlag)
 TEST(TypeModule, ModuleKindTwoWritesOnlyTheModuleHeader)
 {
     ModuleWorld world;
-    world.settings.ModuleKind = 2;
+    world.settings.ModuleKind = ModuleKind::ModuleOnly;
     auto lines = generate(world, {staffTable()});
     ASSERT_GE(lines.size(), 5u);
     EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 5),
@@ -175,7 +175,7 @@ TEST(RoutineHead, WriteAndDeleteHeadsHaveNoReturnValueAndNoFixedComments)
 TEST(RoutineHead, ModuleKindTwoNamesOnlyTheDatabase)
 {
     ModuleWorld world;
-    world.settings.ModuleKind = 2;
+    world.settings.ModuleKind = ModuleKind::ModuleOnly;
     auto lines = generate(world, {staffTable()});
     EXPECT_EQ(linesFrom(lines, "public function tblStaff_Read(dboStaff as database) as boolean ' 社員マスタ", 8),
               (std::vector<std::string>{
@@ -254,7 +254,7 @@ TEST(KeyCondition, ValuePartsByTypeClassAndComments)
 TEST(KeyCondition, ModuleKindTwoLeavesTheStructureOutOfTheValueParts)
 {
     ModuleWorld world;
-    world.settings.ModuleKind = 2;
+    world.settings.ModuleKind = ModuleKind::ModuleOnly;
     auto lines = generate(world, {tableOf(1, "Staff", true, std::nullopt,
                                           {{"ID", "Long", true, true}, {"Name", "String", true, true},
                                            {"Birth", "Date", true, true}})});
@@ -355,8 +355,8 @@ TEST(ReadFunction, InlineChecksAndFieldsCollectionWithoutWithBlocks)
 {
     ModuleWorld world;
     world.settings.WithFlag = kFalse;
-    world.settings.CheckStyle = 1;
-    world.settings.FieldStyle = 1;
+    world.settings.CheckStyle = CheckStyle::InlineIf;
+    world.settings.FieldStyle = FieldStyle::FieldsValue;
     auto lines = generate(world, {tableOf(1, "Staff", true, std::nullopt,
                                           {{"ID", "Long", true, true}, {"Name", "String", true, false, "氏名"},
                                            {"Birth", "Date", true}})});
@@ -437,7 +437,7 @@ TEST(ReadFunction, AllKeyTableHasNeitherClearingNorCopyLines)
 TEST(ReadFunction, ModuleKindTwoShapes)
 {
     ModuleWorld world;
-    world.settings.ModuleKind = 2;
+    world.settings.ModuleKind = ModuleKind::ModuleOnly;
     auto lines = generate(world, {tableOf(1, "Staff", true, std::nullopt,
                                           {{"ID", "Long", true, true}, {"Name", "String", true}})});
     std::vector<std::string> expected = {
@@ -451,7 +451,7 @@ TEST(ReadFunction, ModuleKindTwoShapes)
               (std::vector<std::string>{"            tblStaff_Read = true ' 該当レコードが有る", "",
                                         "             = fncStringNullCheck(![fldName])", "        end if"}));
 
-    world.settings.CheckStyle = 1;
+    world.settings.CheckStyle = CheckStyle::InlineIf;
     lines = generate(world, {tableOf(1, "Staff", true, std::nullopt,
                                      {{"ID", "Long", true, true}, {"Name", "String", true}})});
     EXPECT_EQ(linesFrom(lines, "            if isnull(![fldName]) = false then", 4),
@@ -499,7 +499,7 @@ TEST(WriteSub, GuardDecisionTrimsTheTypeAndTreatsNullAsFalse)
 TEST(WriteSub, FieldsCollectionGuardContinuesTheAssignment)
 {
     ModuleWorld world;
-    world.settings.FieldStyle = 1;
+    world.settings.FieldStyle = FieldStyle::FieldsValue;
     world.settings.WithFlag = kFalse;
     world.settings.CommentPos = 40;
     auto lines = generate(world, {tableOf(1, "Staff", true, std::nullopt,
@@ -528,7 +528,7 @@ TEST(WriteSub, FieldsCollectionGuardContinuesTheAssignment)
 TEST(WriteSub, ModuleKindTwoLeavesTheValuesEmpty)
 {
     ModuleWorld world;
-    world.settings.ModuleKind = 2;
+    world.settings.ModuleKind = ModuleKind::ModuleOnly;
     auto lines = generate(world, {tableOf(1, "Staff", true, std::nullopt,
                                           {{"ID", "Long", true, true}, {"Name", "String", true}})});
     std::vector<std::string> expected = {
@@ -582,7 +582,7 @@ TEST(ModuleNames, NamesThatCannotBeIdentifiersAreRewrittenWhereTheyNameCode)
     // One warning per renamed table and field, however often the name is used.
     EXPECT_EQ(world.warnings.messages().size(), 3u);
 
-    world.settings.FieldStyle = 1;
+    world.settings.FieldStyle = FieldStyle::FieldsValue;
     lines = generate(world, {tableOf(1, "Say \"Hi\"", false, std::nullopt, {{"A\"B", "String", false, true}})});
     EXPECT_TRUE(contains(lines, "    strSQL = \"SELECT * FROM [Say \"\"Hi\"\"] \""));
     EXPECT_TRUE(contains(lines, "    strSQL = strSQL & \"[A\"\"B]='\" & typSay__Hi_.strA_B & \"' \""));

@@ -1,7 +1,7 @@
 // Files that are not sound Access databases: each read ends in the one Error
 // with a reason, in this process and in the isolated child, never a crash or
 // a hang.
-#include "platform/mdb/source_schema.h"
+#include "platform/mdb/schema_reader.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 // must not come back as a sound database with fewer tables: it either names
 // what it skipped in a warning or fails. Bytes after the last whole page are
 // passed over with a warning.
-#include "platform/mdb/source_schema.h"
+#include "platform/mdb/schema_reader.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 // and order rules on names no sample has, the Jet3 code page, and that the
 // source file is left exactly as it was.
 #include "platform/mdb/catalog.h"
-#include "platform/mdb/source_schema.h"
+#include "platform/mdb/schema_reader.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // Prints how long reading the 400-table benchmark database takes, in this
 // process and in a child process. No limit is asserted: machines differ; the
 // figures are for comparing with `mdb-schema` on the same machine.
-#include "platform/mdb/source_schema.h"
+#include "platform/mdb/schema_reader.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>

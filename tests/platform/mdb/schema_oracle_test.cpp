@@ -2,7 +2,7 @@
 // library made of every sample file: table list and attributes, for each
 // local table its fields (type, size, properties) and indexes, and the
 // relationships.
-#include "platform/mdb/source_schema.h"
+#include "platform/mdb/schema_reader.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>

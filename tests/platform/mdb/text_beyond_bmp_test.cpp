@@ -1,7 +1,7 @@
 // Text outside the Basic Multilingual Plane (emoji, rare kanji such as 𠮷)
 // is stored as a surrogate pair; names, descriptions and text in compressed
 // Unicode must come out as the one character, not as two "?".
-#include "platform/mdb/source_schema.h"
+#include "platform/mdb/schema_reader.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>

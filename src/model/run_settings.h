@@ -29,16 +29,35 @@ inline const std::array<const char*, 4> kHeaderFooterChoiceTexts = {
 inline constexpr int kCommentPosMax = 999;
 inline constexpr int kTabSizeMax = 32767;
 
+// What the generated source is made of. The numbers are those the command
+// line, the project file and the options dialog know the choices by.
+enum class ModuleKind : std::int16_t {
+    TypeAndModule = 1,  // a standard module with a user-defined type per table
+    ModuleOnly = 2,     // a standard module whose routines use no type
+    ClassModules = 3,   // one class module per table (and collection classes)
+};
+
+// How a field of a recordset is referred to.
+enum class FieldStyle : std::int16_t {
+    FieldsValue = 1,    // rs.fields("x").value
+    Bang = 2,           // rs![x]
+};
+
+// How a value read from a recordset is guarded against Null.
+enum class CheckStyle : std::int16_t {
+    InlineIf = 1,       // If IsNull(...) Then ... Else ... End If, written out per field
+    NullCheckFunctions = 2,  // calls of the module's own null-check functions
+};
+
 struct RunSettings {
     std::string WorkStorePath;
-    std::int16_t FieldStyle = 0;      // 1 = .fields("x").value, 2 = ![x]
-    std::int16_t CheckStyle = 0;      // 1 = inline If, 2 = null-check functions
-    std::int16_t ModuleKind = 0;      // 1 = type + module, 2 = module only, 3 = classes
+    // Qualified: the members carry the names of their types.
+    schemist::FieldStyle FieldStyle = schemist::FieldStyle::Bang;
+    schemist::CheckStyle CheckStyle = schemist::CheckStyle::NullCheckFunctions;
+    schemist::ModuleKind ModuleKind = schemist::ModuleKind::TypeAndModule;
     std::int16_t WithFlag = kFalse;
     std::int16_t CommentPos = 0;
     std::int16_t TabSize = 0;
-    std::int16_t MakeVB = kFalse;
-    std::int16_t MakeExcel = kFalse;
     std::int16_t HeaderLeft = 0;
     std::int16_t HeaderCenter = 0;
     std::int16_t HeaderRight = 0;
@@ -48,14 +67,11 @@ struct RunSettings {
     std::int16_t CollectionFlag = kFalse;
 
     // The values the program starts with; those start-up does not assign
-    // keep their zero start values.
+    // keep their zero start values (the three choices start as above).
     static RunSettings startValues()
     {
         RunSettings s;
         s.WithFlag = kTrue;
-        s.ModuleKind = 1;
-        s.CheckStyle = 2;
-        s.FieldStyle = 2;
         s.TabSize = 4;
         s.HeaderLeft = 0;
         s.HeaderCenter = 1;
@@ -68,8 +84,7 @@ struct RunSettings {
 
     bool with() const { return WithFlag == kTrue; }
     bool collection() const { return CollectionFlag == kTrue; }
-    bool makeVB() const { return MakeVB == kTrue; }
-    bool makeExcel() const { return MakeExcel == kTrue; }
+    bool classModules() const { return ModuleKind == schemist::ModuleKind::ClassModules; }
 };
 
 }  // namespace schemist

@@ -1,6 +1,6 @@
 // Reading a source database's schema in this process: the catalog once, then
 // the definitions of the local tables asked for, then DAO's order.
-#include "platform/mdb/source_schema.h"
+#include "platform/mdb/schema_reader.h"
 
 #include "platform/mdb/catalog.h"
 #include "platform/mdb/mdb_database.h"
