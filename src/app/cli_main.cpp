@@ -1,6 +1,7 @@
 // schemist-cli: the run of the main window's Start button, from the command
 // line. Messages go to standard error; exit status 0 on success, 2 on any
 // failure, 64 on bad usage.
+#include "cli_diff.h"
 #include "cli_japanese.h"
 #include "platform/error.h"
 #include "platform/paths.h"
@@ -212,6 +213,7 @@ void defineOptions(CLI::App& app, CliOptions& o)
                    "指定した入力データ・出力先・設定をプロジェクトファイルに保存して終了する (実行はしない)")
         ->type_name("ファイル");
     app.footer("標準出力に書くのは --list, --show-definitions, --check, --definitions-json - のうち 1 つだけです。\n"
+               "スキーマの違いの表示: schemist-cli diff 比較元 比較先 (詳しくは schemist-cli diff --help)\n"
                "終了ステータス: 0 成功 (--check では最新), 1 --check で変更あり, 2 失敗, 64 使い方の誤り\n"
                "詳しくは man schemist-cli を参照してください。");
     app.add_flag("--version", o.version, "バージョンを表示する");
@@ -443,6 +445,10 @@ int runCommand(const CliOptions& o)
 
 int main(int argc, char** argv)
 {
+    // "diff" is a command of its own with its own arguments; a database
+    // named diff is still reached as ./diff.
+    if (argc > 1 && std::string(argv[1]) == "diff")
+        return cli::runDiffCommand(argc, argv);
     CLI::App app{"Schemist for Access: Access のテーブル定義から Visual Basic のソースと Excel の定義書を作成します", "schemist-cli"};
     CliOptions options;
     cli::useJapaneseHelp(app);
