@@ -355,7 +355,8 @@ void RunDriver::makeDocumentFiles(const RunRequest& request, const std::string& 
         warnings.add(*outputs.documented.relationshipsProblem);
     if (request.docMarkdown) {
         step("Markdown定義書の作成", [&] {
-            for (PendingFile& file : doc::markdownDocument(outputs.documented, sourceFileName_, outputPathStem + "-doc"))
+            for (PendingFile& file : doc::markdownDocument(outputs.documented, sourceFileName_, outputPathStem + "-doc",
+                                                                 request.history ? &*request.history : nullptr))
                 outputs.documents.push_back(std::move(file));
         });
     }
@@ -365,7 +366,8 @@ void RunDriver::makeDocumentFiles(const RunRequest& request, const std::string& 
             page.header = {settings_.HeaderLeft, settings_.HeaderCenter, settings_.HeaderRight};
             page.footer = {settings_.FooterLeft, settings_.FooterCenter, settings_.FooterRight};
             outputs.documents.push_back(
-                {outputPathStem + ".xlsx", doc::xlsxDocument(outputs.documented, sourceFileName_, page)});
+                {outputPathStem + ".xlsx", doc::xlsxDocument(outputs.documented, sourceFileName_, page,
+                                                                   request.history ? &*request.history : nullptr)});
         });
     }
 }
