@@ -85,6 +85,12 @@ json itemsJson(const ItemDiff& diff)
     return json{{"added", diff.added}, {"removed", diff.removed}, {"changed", changed}};
 }
 
+std::string tableCounts(const SchemaDiff& diff)
+{
+    return "テーブル: 追加 " + std::to_string(diff.addedTables.size()) + "、削除 " +
+           std::to_string(diff.removedTables.size()) + "、変更 " + std::to_string(diff.changedTables.size()) + "\n";
+}
+
 std::string lineTarget(const ChangeLine& line)
 {
     return line.item.empty() ? line.itemKind : line.itemKind + " " + line.item;
@@ -146,6 +152,7 @@ std::string diffText(const SchemaDiff& diff, const std::string& beforeName, cons
     std::string text = "比較元: " + beforeName + "\n比較先: " + afterName + "\n";
     if (diff.empty())
         return text + "違いはありません。\n";
+    text += tableCounts(diff);
     std::string currentTable;
     for (const ChangeLine& line : changeLines(diff)) {
         bool tableItself = line.item.empty();
@@ -185,9 +192,7 @@ std::string diffMarkdown(const SchemaDiff& diff, const std::string& beforeName, 
                        "\n\n";
     if (diff.empty())
         return text + "違いはありません。\n";
-    text += "テーブル: 追加 " + std::to_string(diff.addedTables.size()) + "、削除 " +
-            std::to_string(diff.removedTables.size()) + "、変更 " + std::to_string(diff.changedTables.size()) + "\n\n";
-    return text + changeLinesMarkdown(changeLines(diff));
+    return text + tableCounts(diff) + "\n" + changeLinesMarkdown(changeLines(diff));
 }
 
 json diffJson(const SchemaDiff& diff)
