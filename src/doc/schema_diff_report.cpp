@@ -198,12 +198,17 @@ std::string diffMarkdown(const SchemaDiff& diff, const std::string& beforeName, 
 json diffJson(const SchemaDiff& diff)
 {
     json changed = json::array();
-    for (const TableChange& table : diff.changedTables)
-        changed.push_back(json{{"name", table.name},
-                               {"properties", changesJson(table.properties)},
-                               {"fields", itemsJson(table.fields)},
-                               {"indexes", itemsJson(table.indexes)},
-                               {"relationships", itemsJson(table.relationships)}});
+    for (const TableChange& table : diff.changedTables) {
+        json entry = json{{"name", table.name},
+                          {"fields", itemsJson(table.fields)},
+                          {"indexes", itemsJson(table.indexes)},
+                          {"relationships", itemsJson(table.relationships)}};
+        // The table's own properties only when they changed, so that the
+        // usual entry has exactly the keys scripts were promised.
+        if (!table.properties.empty())
+            entry["properties"] = changesJson(table.properties);
+        changed.push_back(std::move(entry));
+    }
     json tables = json{{"added", diff.addedTables}, {"removed", diff.removedTables}, {"changed", changed}};
     return json{{"tables", tables}};
 }

@@ -40,9 +40,10 @@ std::string diffMarkdown(const SchemaDiff& diff, const std::string& beforeName, 
 std::string changeLinesMarkdown(const std::vector<ChangeLine>& lines);
 
 // {"tables": {"added": [...], "removed": [...], "changed": [{"name",
-//  "properties": {...}, "fields": {"added", "removed", "changed": [{"name",
-//  "changes": {"type": [old, new], ...}}]}, "indexes": {...},
-//  "relationships": {...}}]}}
+//  "fields": {"added", "removed", "changed": [{"name", "changes": {"type":
+//  [old, new], ...}}]}, "indexes": {...}, "relationships": {...}}]}}; a
+// changed table whose own properties changed also has "properties":
+// {"description": [old, new], ...}.
 nlohmann::json diffJson(const SchemaDiff& diff);
 
 }  // namespace schemist::doc

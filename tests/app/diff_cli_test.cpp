@@ -128,6 +128,13 @@ void expectDiffMatchesDumps(const std::string& before, const std::string& after,
     for (const json& table : diff["tables"]["changed"]) {
         const std::string name = table["name"];
         reportedTables.insert(name);
+        // The shape scripts rely on.
+        for (const char* part : {"fields", "indexes", "relationships"}) {
+            ASSERT_TRUE(table.contains(part)) << name;
+            for (const char* list : {"added", "removed", "changed"})
+                EXPECT_TRUE(table[part][list].is_array()) << name << " " << part << " " << list;
+        }
+        EXPECT_EQ(table.size(), table.contains("properties") ? 5u : 4u) << table.dump();
         EXPECT_EQ(namesOf(table["fields"]["added"]), expected.addedFields[name]) << name;
         EXPECT_EQ(namesOf(table["fields"]["removed"]), expected.removedFields[name]) << name;
         std::map<std::string, std::set<std::string>> reported;
@@ -264,6 +271,7 @@ TEST_F(DiffWithSnapshot, AnEditedSnapshotReportsTheEditInEveryFormat)
     const json& changed = diff["tables"]["changed"][0];
     EXPECT_EQ(changed["name"], "tblEmp");
     EXPECT_EQ(changed["properties"], json({{"name", {"TBLEMP", "tblEmp"}}}));
+    EXPECT_EQ(changed.size(), 5u) << changed.dump(2);  // name, properties, fields, indexes, relationships
     EXPECT_EQ(changed["fields"]["added"], json::array());
     EXPECT_EQ(changed["fields"]["removed"], json::array());
     ASSERT_EQ(changed["fields"]["changed"].size(), 1u);
