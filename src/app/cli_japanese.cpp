@@ -10,7 +10,6 @@
 namespace schemist::cli {
 namespace {
 
-const char* const kHelpHint = " (schemist-cli --help で使い方を表示します)";
 
 // The options a CLI11 message names, in order ("--tab-size", "-x").
 std::string optionsNamedIn(const std::string& text)
@@ -29,7 +28,8 @@ std::string afterColon(const std::string& text)
     return at == std::string::npos ? std::string() : text.substr(at + 2);
 }
 
-std::string describe(const CLI::Error& error)
+// `positionals` says how many files the command takes ("入力データは 1 つ").
+std::string describe(const CLI::Error& error, const std::string& positionals)
 {
     const std::string text = error.what();
     const std::string options = optionsNamedIn(text);
@@ -37,7 +37,7 @@ std::string describe(const CLI::Error& error)
         std::string extra = afterColon(text);
         if (!extra.empty() && extra.front() == '-')
             return "不明なオプションです: " + extra;
-        return "余分な引数があります (入力データは 1 つだけ指定できます): " + extra;
+        return "余分な引数があります (" + positionals + "だけ指定できます): " + extra;
     }
     if (dynamic_cast<const CLI::ArgumentMismatch*>(&error)) {
         if (text.find("flag override") != std::string::npos)
@@ -118,9 +118,13 @@ void useJapaneseHelp(CLI::App& app)
     app.set_help_flag("-h,--help", "この使い方を表示して終了する");
 }
 
-std::string japaneseFailureMessage(const CLI::App*, const CLI::Error& error)
+std::string japaneseFailureMessage(const CLI::App* app, const CLI::Error& error)
 {
-    return printableText(describe(error)) + kHelpHint + "\n";
+    // The diff command has an app of its own, named "schemist-cli diff".
+    const std::string name = app ? app->get_name() : std::string("schemist-cli");
+    const bool diff = name.size() > 5 && name.compare(name.size() - 5, 5, " diff") == 0;
+    return printableText(describe(error, diff ? "比較元と比較先の 2 つ" : "入力データは 1 つ")) + " (" + name +
+           " --help で使い方を表示します)\n";
 }
 
 }  // namespace schemist::cli

@@ -1,7 +1,9 @@
 // schemist-cli: the run of the main window's Start button, from the command
 // line. Messages go to standard error; exit status 0 on success, 2 on any
 // failure, 64 on bad usage.
+#include "cli_diff.h"
 #include "cli_japanese.h"
+#include "doc/change_history.h"
 #include "platform/error.h"
 #include "platform/paths.h"
 #include "platform/atomic_file.h"
@@ -56,6 +58,9 @@ struct CliOptions {
     std::vector<std::string> documents;
     std::string project;
     std::string saveProject;
+    // Revision history of the documents (--history-from SNAPSHOT).
+    std::string historyFrom;
+    std::string historyLabel;
 };
 
 struct NumberOption {
@@ -122,6 +127,10 @@ std::optional<std::string> usageProblem(const CliOptions& o)
                            "(--list, --show-definitions, --check, --definitions-json - のいずれか)");
     bool somethingToDo = !o.noVB || !o.noExcel || o.list || o.showDefinitions || !o.definitionsJson.empty() || o.init ||
                          !o.documents.empty();
+    if (!o.historyFrom.empty() && o.documents.empty())
+        return std::string("--history-from は --doc と一緒に指定してください (改訂履歴は定義書に載せます)");
+    if (!o.historyLabel.empty() && o.historyFrom.empty())
+        return std::string("--history-label は --history-from と一緒に指定してください");
     if (!somethingToDo)
         return std::string("--no-vb と --no-excel を両方指定すると何も作成しません "
                            "(--doc, --list, --show-definitions, --definitions-json と一緒に指定してください)");
@@ -212,12 +221,17 @@ void defineOptions(CLI::App& app, CliOptions& o)
                    "指定した入力データ・出力先・設定をプロジェクトファイルに保存して終了する (実行はしない)")
         ->type_name("ファイル");
     app.footer("標準出力に書くのは --list, --show-definitions, --check, --definitions-json - のうち 1 つだけです。\n"
+               "スキーマの違いの表示: schemist-cli diff 比較元 比較先 (詳しくは schemist-cli diff --help)\n"
                "終了ステータス: 0 成功 (--check では最新), 1 --check で変更あり, 2 失敗, 64 使い方の誤り\n"
                "詳しくは man schemist-cli を参照してください。");
     app.add_flag("--version", o.version, "バージョンを表示する");
     app.add_option("--doc", o.documents,
                    "定義書を作成する (カンマ区切り: md = Markdown のフォルダ 名前-doc/、xlsx = 名前.xlsx)")
         ->delimiter(',');
+    app.add_option("--history-from", o.historyFrom,
+                   "定義書に改訂履歴を載せる: 前回 --definitions-json で書き出したファイルからの変更 (--doc と併用)")
+        ->type_name("ファイル");
+    app.add_option("--history-label", o.historyLabel, "改訂履歴に載せる版 (例: 1.2)")->type_name("版");
 }
 
 // Sets the request's documents from --doc; false after a message for a
@@ -256,6 +270,10 @@ Project projectFromCommandLine(const CLI::App& app, const CliOptions& o)
         given.makeWorkbook = false;
     if (!o.documents.empty())
         given.documents = o.documents;
+    if (!o.historyFrom.empty())
+        given.historyFrom = o.historyFrom;
+    if (!o.historyLabel.empty())
+        given.historyLabel = o.historyLabel;
     for (const ProjectNumberSetting& setting : projectNumberSettings())
         for (const NumberOption& option : kNumberOptions) {
             auto it = o.numbers.find(option.flag);
@@ -282,6 +300,8 @@ void useProject(const Project& project, CliOptions& o)
     o.noVB = !project.makeVB.value_or(!o.noVB);
     o.noExcel = !project.makeWorkbook.value_or(!o.noExcel);
     o.documents = project.documents.value_or(o.documents);
+    o.historyFrom = project.historyFrom.value_or(o.historyFrom);
+    o.historyLabel = project.historyLabel.value_or(o.historyLabel);
     for (const ProjectNumberSetting& setting : projectNumberSettings())
         for (const NumberOption& option : kNumberOptions)
             if (option.setting == setting.setting && project.numbers.count(setting.key) && !o.numbers.count(option.flag))
@@ -334,6 +354,9 @@ int runCommand(const CliOptions& o)
     RunRequest request;
     if (!applySettings(o, requested) || !applyDocuments(o, request))
         return kExitUsage;
+    // A snapshot that cannot be used is found out before the database is read.
+    if (!o.historyFrom.empty())
+        request.history = doc::changeHistoryFrom(o.historyFrom, o.historyLabel);
     std::optional<std::string> storeOverride;
     if (!o.store.empty())
         storeOverride = o.store;
@@ -443,6 +466,10 @@ int runCommand(const CliOptions& o)
 
 int main(int argc, char** argv)
 {
+    // "diff" is a command of its own with its own arguments; a database
+    // named diff is still reached as ./diff.
+    if (argc > 1 && std::string(argv[1]) == "diff")
+        return cli::runDiffCommand(argc, argv);
     CLI::App app{"Schemist for Access: Access のテーブル定義から Visual Basic のソースと Excel の定義書を作成します", "schemist-cli"};
     CliOptions options;
     cli::useJapaneseHelp(app);

@@ -59,7 +59,8 @@ std::string overviewDiagrams(const SourceSchema& schema)
     return text;
 }
 
-std::string readme(const SourceSchema& schema, const std::string& sourceFileName, const PageNames& pages)
+std::string readme(const SourceSchema& schema, const std::string& sourceFileName, const PageNames& pages,
+                   const ChangeHistory* history)
 {
     std::string text = "# テーブル定義書\n\nデータベース: " + cellText(sourceFileName) + "\n\n";
     text += "| No | 物理名 | 論理名 | 説明 | フィールド数 |\n|---:|---|---|---|---:|\n";
@@ -72,6 +73,8 @@ std::string readme(const SourceSchema& schema, const std::string& sourceFileName
     text += overviewDiagrams(schema);
     if (schema.relationshipsProblem)
         text += "\n> " + cellText(*schema.relationshipsProblem) + "\n";
+    if (history)
+        text += historyMarkdown(*history, schema);
     return text;
 }
 
@@ -191,7 +194,7 @@ std::string tablePage(const SourceSchema& schema, const SourceTable& table, cons
 }  // namespace
 
 std::vector<PendingFile> markdownDocument(const SourceSchema& documented, const std::string& sourceFileName,
-                                          const std::string& folder)
+                                          const std::string& folder, const ChangeHistory* history)
 {
     FileNames names({"README.md"});
     PageNames pages;
@@ -199,7 +202,7 @@ std::vector<PendingFile> markdownDocument(const SourceSchema& documented, const 
         pages[table.name] = names.unique(table.name, ".md");
 
     std::vector<PendingFile> files;
-    files.push_back({folder + "/README.md", readme(documented, sourceFileName, pages)});
+    files.push_back({folder + "/README.md", readme(documented, sourceFileName, pages, history)});
     for (const SourceTable& table : documented.tables)
         files.push_back({folder + "/" + pages[table.name], tablePage(documented, table, pages)});
     return files;

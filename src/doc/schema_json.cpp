@@ -14,6 +14,8 @@ json optional(const std::optional<T>& value)
     return value ? json(*value) : json(nullptr);
 }
 
+}  // namespace
+
 json fieldJson(const SourceField& f)
 {
     std::string type = typeName(f);
@@ -85,8 +87,6 @@ json relationshipJson(const SourceRelationship& r)
         {"cascadeDeletes", r.cascadeDeletes},
     };
 }
-
-}  // namespace
 
 json schemaJson(const SourceSchema& documented)
 {

@@ -23,6 +23,7 @@ namespace schemist::doc {
 namespace {
 
 constexpr const char* kListSheet = "テーブル一覧";
+constexpr const char* kHistorySheet = "改訂履歴";
 constexpr std::uint8_t kPaperA4 = 9;
 constexpr std::time_t kFixedCreationTime = 946684800;  // 2000-01-01 00:00:00 UTC
 constexpr lxw_row_t kFieldHeadingRow = 2;
@@ -262,10 +263,38 @@ void writeTable(SheetWriter& w, const SourceSchema& schema, const SourceTable& t
     w.widths({5, 24, 20, 14, 14, 14, 24, 6, 36, 14, 10, 16, 22, 8});
 }
 
+// One row per change since the snapshot; the version and the snapshot's date
+// on every row, so that the rows of later runs can be pasted below.
+void writeHistory(SheetWriter& w, const ChangeHistory& history, const SourceSchema& schema)
+{
+    const Formats& f = w.formats();
+    w.text(0, 0, std::string(kHistorySheet) + ": 比較元 " + historyBaseText(history), f.title);
+    w.headings(kFieldHeadingRow, {"No", "版", "比較元の日付", "区分", "テーブル", "対象", "内容"});
+    lxw_row_t row = kFieldHeadingRow + 1;
+    std::vector<ChangeLine> lines = historyLines(history, schema);
+    if (lines.empty())
+        lines.push_back({"変更なし", "", "", "", {}});
+    int number = 0;
+    for (const ChangeLine& line : lines) {
+        std::string details;
+        for (const std::string& detail : line.details)
+            details += (details.empty() ? "" : "\n") + detail;
+        w.number(row, 0, ++number);
+        w.text(row, 1, history.label, f.cell);
+        w.text(row, 2, history.since, f.centered);
+        w.text(row, 3, line.kind, f.centered);
+        w.text(row, 4, line.table, f.cell);
+        w.text(row, 5, line.item.empty() ? line.itemKind : line.itemKind + " " + line.item, f.cell);
+        w.text(row, 6, details, f.cell);
+        ++row;
+    }
+    w.widths({6, 10, 14, 10, 24, 32, 60});
+}
+
 // Sheet names for the tables: the table name made valid and unique.
 std::map<std::string, std::string> sheetNames(const SourceSchema& schema)
 {
-    std::vector<std::string> taken = {kListSheet};
+    std::vector<std::string> taken = {kListSheet, kHistorySheet};
     std::map<std::string, std::string> names;
     for (const SourceTable& table : schema.tables) {
         std::string name = excel::makeValidSheetName(table.name, [&taken](const std::string& candidate) {
@@ -307,7 +336,8 @@ private:
 
 }  // namespace
 
-std::string xlsxDocument(const SourceSchema& documented, const std::string& sourceFileName, const PageTexts& page)
+std::string xlsxDocument(const SourceSchema& documented, const std::string& sourceFileName, const PageTexts& page,
+                         const ChangeHistory* history)
 {
     TemporaryFile file;
     lxw_workbook* book = workbook_new(file.path().c_str());
@@ -326,6 +356,12 @@ std::string xlsxDocument(const SourceSchema& documented, const std::string& sour
     SheetWriter listWriter(list, formats);
     writeList(listWriter, documented, sheets, sourceFileName);
     setPage(list, kFieldHeadingRow, kListSheet, sourceFileName, page);
+    if (history) {
+        lxw_worksheet* sheet = workbook_add_worksheet(book, kHistorySheet);
+        SheetWriter writer(sheet, formats);
+        writeHistory(writer, *history, documented);
+        setPage(sheet, kFieldHeadingRow, kHistorySheet, sourceFileName, page);
+    }
     for (const SourceTable& table : documented.tables) {
         lxw_worksheet* sheet = workbook_add_worksheet(book, sheets.at(table.name).c_str());
         if (!sheet)

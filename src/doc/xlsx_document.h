@@ -3,6 +3,7 @@
 // relationships, printed A4 landscape one page wide.
 #pragma once
 
+#include "doc/change_history.h"
 #include "model/source_schema.h"
 
 #include <array>
@@ -21,7 +22,8 @@ struct PageTexts {
 // The bytes of the workbook; the same schema and choices give the same
 // bytes. libxlsxwriter writes only to a file, so a temporary file under
 // `$TMPDIR` (or /tmp) is written and read back. Throws Error naming what
-// failed.
-std::string xlsxDocument(const SourceSchema& documented, const std::string& sourceFileName, const PageTexts& page);
+// failed. With a history, the sheet 改訂履歴 follows the table list.
+std::string xlsxDocument(const SourceSchema& documented, const std::string& sourceFileName, const PageTexts& page,
+                         const ChangeHistory* history = nullptr);
 
 }  // namespace schemist::doc

@@ -195,6 +195,10 @@ void readOutput(const Reader& reader, const toml::table& table, Project& project
             project.makeWorkbook = reader.flag(full, node);
         else if (name == "documents")
             project.documents = reader.documentKinds(full, node);
+        else if (name == "history-from")
+            project.historyFrom = reader.pathValue(full, node);
+        else if (name == "history-label")
+            project.historyLabel = reader.text(full, node);
         else
             reader.unknownKey(full, key.source());
     }

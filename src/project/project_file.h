@@ -38,6 +38,8 @@ struct Project {
     std::optional<bool> makeVB;
     std::optional<bool> makeWorkbook;
     std::optional<std::vector<std::string>> documents;  // definition documents: "md", "xlsx"
+    std::optional<std::string> historyFrom;   // snapshot the documents' revision history compares with
+    std::optional<std::string> historyLabel;  // the version label of that history
     std::map<std::string, std::int16_t> numbers;  // by ProjectNumberSetting::key
     std::optional<bool> with;
     std::optional<bool> collection;

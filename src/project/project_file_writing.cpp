@@ -108,6 +108,8 @@ std::string projectFileText(const Project& project, const std::string& path)
     writer.flag("vb", project.makeVB);
     writer.flag("workbook", project.makeWorkbook);
     writer.names("documents", project.documents);
+    writer.path("history-from", project.historyFrom);
+    writer.text("history-label", project.historyLabel);
     writer.section("settings");
     for (const ProjectNumberSetting& setting : projectNumberSettings()) {
         auto it = project.numbers.find(setting.key);
@@ -135,6 +137,8 @@ Project mergeProjects(const Project& base, const Project& over)
     overrideWith(merged.makeVB, over.makeVB);
     overrideWith(merged.makeWorkbook, over.makeWorkbook);
     overrideWith(merged.documents, over.documents);
+    overrideWith(merged.historyFrom, over.historyFrom);
+    overrideWith(merged.historyLabel, over.historyLabel);
     for (const auto& [key, value] : over.numbers)
         merged.numbers[key] = value;
     overrideWith(merged.with, over.with);

@@ -2,6 +2,7 @@
 #include "run/definitions_json.h"
 
 #include "doc/schema_json.h"
+#include "doc/schema_snapshot.h"
 
 #include <nlohmann/json.hpp>
 
@@ -52,6 +53,11 @@ std::string definitionsJson(const RunOutcome& outcome, const std::string& source
     nlohmann::json doc;
     doc["format"] = "schemist-definitions 2";
     doc["source"] = sourcePath;
+    // The date of the definitions, for a change history made against this
+    // file later: the database's own time, so that the same database gives
+    // the same document.
+    std::optional<std::string> modified = doc::modificationTimeText(sourcePath);
+    doc["sourceModified"] = modified ? nlohmann::json(*modified) : nlohmann::json(nullptr);
     doc["Access_Table"] = rowsJson(outcome.outputs.accessRows);
     doc["VB_Table"] = rowsJson(outcome.outputs.vbRows);
     doc["schema"] = doc::schemaJson(outcome.outputs.documented);

@@ -75,6 +75,53 @@ void compareDocument(const PendingFile& document, std::vector<OutputDifference>&
                                 : "定義書の内容が変わります（表計算ソフトで開いて保存し直した定義書も変更として扱います）"});
 }
 
+// A table page of a Markdown document: "# NAME", then the link back to the
+// table list, as every page the document writes begins. Other Markdown
+// files a team keeps beside the pages are none of the run's business.
+bool isTablePage(const std::string& path)
+{
+    std::string head(4096, '\0');
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return false;
+    in.read(head.data(), static_cast<std::streamsize>(head.size()));
+    head.resize(static_cast<std::size_t>(in.gcount()));
+    static const std::string linkBack = "\n\n[テーブル一覧](README.md)\n";
+    std::size_t firstLineEnd = head.find('\n');
+    return head.rfind("# ", 0) == 0 && firstLineEnd != std::string::npos &&
+           head.compare(firstLineEnd, linkBack.size(), linkBack) == 0;
+}
+
+// Pages in the documents' folders that the run would not write: tables that
+// left the selection or the database since the pages were written.
+void staleDocumentPages(const std::vector<PendingFile>& documents, std::vector<OutputDifference>& differences)
+{
+    std::set<std::string> folders, written;
+    for (const PendingFile& document : documents)
+        if (isTextDocument(document.path)) {
+            folders.insert(folderOf(document.path));
+            written.insert(document.path);
+        }
+    for (const std::string& folder : folders) {
+        std::vector<std::string> stale;
+        std::error_code ec;
+        for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
+            std::string path = joinPath(folder, entry.path().filename().string());
+            if (entry.path().extension() == ".md" && entry.is_regular_file(ec) && !written.count(path) &&
+                isTablePage(path))
+                stale.push_back(path);
+        }
+        std::sort(stale.begin(), stale.end());
+        for (const std::string& path : stale) {
+            std::uintmax_t size = sizeOf(path);
+            differences.push_back({OutputDifference::Kind::Stale, path,
+                                   size > kDiffLimit ? tooLargeToCompare(size, 0)
+                                                     : unifiedDiff(splitLines(readWholeFile(path)), {},
+                                                                   "a/" + fileNameOf(path), "/dev/null")});
+        }
+    }
+}
+
 }  // namespace
 
 std::vector<OutputDifference> compareWithFolder(const RunOutputs& outputs, const std::string& outputFolder,
@@ -110,6 +157,7 @@ std::vector<OutputDifference> compareWithFolder(const RunOutputs& outputs, const
     }
     for (const PendingFile& document : outputs.documents)
         compareDocument(document, differences);
+    staleDocumentPages(outputs.documents, differences);
     if (!classPrefixes.empty() && directoryExists(outputFolder)) {
         std::vector<std::string> stale;
         std::error_code ec;

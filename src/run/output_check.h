@@ -22,7 +22,9 @@ struct OutputDifference {
 // no longer in the run are named as stale only when they carry this run's
 // class-file naming (a prefix of this run and a matching VB_Name line). A
 // file far larger than the one the run would write counts as changed without
-// being read. A rename record left by an interrupted run is reported too.
+// being read. A rename record left by an interrupted run is reported too, and
+// so are table pages in the Markdown document's folder that the run would not
+// write (pages of tables no longer selected).
 std::vector<OutputDifference> compareWithFolder(const RunOutputs& outputs, const std::string& outputFolder,
                                                 const std::vector<std::string>& classPrefixes);
 

@@ -3,6 +3,7 @@
 
 #include "convert/definition_conversion.h"
 #include "convert/name_lookup.h"
+#include "doc/document_folders.h"
 #include "doc/document_schema.h"
 #include "doc/markdown_document.h"
 #include "doc/xlsx_document.h"
@@ -36,17 +37,6 @@ auto step(const char* name, Step&& body) -> decltype(body())
         throw Error(std::string(name) + "に失敗しました: メモリが足りません");
     } catch (const std::exception& e) {
         throw Error(std::string(name) + "に失敗しました: 内部エラー: " + e.what());
-    }
-}
-
-// The folders the documents go into (NAME-doc/) are made before the files
-// are written; an existing one is kept with what else it holds.
-void createDocumentFolders(const std::vector<PendingFile>& documents)
-{
-    for (const PendingFile& document : documents) {
-        std::string folder = document.path.substr(0, document.path.find_last_of('/'));
-        if (!directoryExists(folder) && ::mkdir(folder.c_str(), 0777) != 0 && errno != EEXIST)
-            throw Error("フォルダを作成できません: " + folder + ": " + systemMessage(errno));
     }
 }
 
@@ -337,9 +327,10 @@ void RunDriver::writeOutputs(RunOutcome& outcome, std::vector<std::string>& note
             add(outputs.workbookPath, outputs.workbookBytes);
         for (const PendingFile& document : outputs.documents)
             add(document.path, document.bytes);
-        createDocumentFolders(outputs.documents);
+        doc::DocumentFolders folders(outputs.documents);
         try {
             writeFilesAtomically(files, outputs.renameRecordPath);
+            folders.keep();
         } catch (...) {
             outcome.writtenFiles.clear();
             outcome.unchangedFiles.clear();
@@ -355,7 +346,8 @@ void RunDriver::makeDocumentFiles(const RunRequest& request, const std::string& 
         warnings.add(*outputs.documented.relationshipsProblem);
     if (request.docMarkdown) {
         step("Markdown定義書の作成", [&] {
-            for (PendingFile& file : doc::markdownDocument(outputs.documented, sourceFileName_, outputPathStem + "-doc"))
+            for (PendingFile& file : doc::markdownDocument(outputs.documented, sourceFileName_, outputPathStem + "-doc",
+                                                                 request.history ? &*request.history : nullptr))
                 outputs.documents.push_back(std::move(file));
         });
     }
@@ -365,7 +357,8 @@ void RunDriver::makeDocumentFiles(const RunRequest& request, const std::string& 
             page.header = {settings_.HeaderLeft, settings_.HeaderCenter, settings_.HeaderRight};
             page.footer = {settings_.FooterLeft, settings_.FooterCenter, settings_.FooterRight};
             outputs.documents.push_back(
-                {outputPathStem + ".xlsx", doc::xlsxDocument(outputs.documented, sourceFileName_, page)});
+                {outputPathStem + ".xlsx", doc::xlsxDocument(outputs.documented, sourceFileName_, page,
+                                                                   request.history ? &*request.history : nullptr)});
         });
     }
 }

@@ -5,6 +5,7 @@
 // progress and warnings, and always removes the run's work tables.
 #pragma once
 
+#include "doc/change_history.h"
 #include "gen/common/output_file.h"
 #include "gen/common/vb_text.h"
 #include "platform/atomic_file.h"
@@ -31,6 +32,8 @@ struct RunRequest {
     // Definition documents beside the workbook; none unless asked for.
     bool docMarkdown = false;   // the folder NAME-doc/ of Markdown pages
     bool docXlsx = false;       // NAME.xlsx
+    // With a snapshot read: the documents gain a revision history against it.
+    std::optional<doc::ChangeHistory> history;
 };
 
 // What a run generated, held in memory until written.

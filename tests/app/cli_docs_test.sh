@@ -24,6 +24,10 @@ if [[ -n $page ]]; then
     for option in $("$cli" --help | grep -o -- '--[a-z0-9-]*' | sort -u); do
         grep -q -- "$option" <<<"$text" || fail "the manual page does not cover $option"
     done
+    for option in $("$cli" diff --help | grep -o -- '--[a-z0-9-]*' | sort -u); do
+        grep -q -- "$option" <<<"$text" || fail "the manual page does not cover diff $option"
+    done
+    grep -q "schemist-cli diff" <<<"$text" || fail "the manual page does not show the diff command"
     for status in 0 1 2 64; do
         grep -q "^ *$status  " <<<"$text" || fail "the manual page does not explain exit status $status"
     done
@@ -46,6 +50,15 @@ if [[ -f $completion ]]; then
     for option in $("$cli" --help | grep -o -- '--[a-z0-9-]*' | sort -u); do
         grep -qx -- "$option" <<<"$offered" || fail "completion does not offer $option"
     done
+    offered=$(complete_words schemist-cli di)
+    [[ $offered == diff ]] || fail "di completes to [$offered]"
+    offered=$(complete_words schemist-cli diff --)
+    # The options of the diff command's help (its description names others).
+    for option in $("$cli" diff --help | grep -E '^ +-' | grep -o -- '--[a-z0-9-]*' | sort -u); do
+        grep -qx -- "$option" <<<"$offered" || fail "diff completion does not offer $option"
+    done
+    offered=$(complete_words schemist-cli diff --format "")
+    [[ $offered == $'text\nmd\njson' ]] || fail "diff --format offers [$offered]"
     offered=$(complete_words schemist-cli --module-kind "")
     [[ $offered == $'1\n2\n3' ]] || fail "--module-kind offers [$offered]"
 fi

@@ -129,3 +129,35 @@ TEST_F(Documents, DefinitionsJsonCarriesTheSchemaOfTheSelectedTables)
     EXPECT_EQ(relationships[0]["columns"], json::array({"fldDeptID"}));
     EXPECT_EQ(relationships[0]["enforced"], true);
 }
+
+// A page left in NAME-doc/ for a table that is no longer selected is
+// reported as stale; Markdown files a team keeps there are not.
+TEST_F(Documents, CheckReportsPagesOfTablesNoLongerSelected)
+{
+    std::string database = test::dataFile("sample.mdb");
+    ASSERT_EQ(cli(database, {"--doc", "md", "--no-vb", "--no-excel"}).exitCode, 0);
+    test::writeFile(out.file("Doc-doc/notes.md"), "# メモ\n\nレビューの記録\n");
+    auto check = cli(database, {"--doc", "md", "--no-vb", "--no-excel", "--check", "--tables", "tblStaff,tblOrder"});
+    EXPECT_EQ(check.exitCode, 1) << check.err;
+    for (const char* page : {"Customer.md", "TBLProduct.md", "tblHistory.md", "商品.md"}) {
+        std::string path = out.file(std::string("Doc-doc/") + page);
+        EXPECT_NE(check.out.find("不要: " + path + "（このテーブルはもうありません）\n--- a/" + page + "\n+++ /dev/null\n"),
+                  std::string::npos)
+            << page << "\n" << check.out;
+    }
+    EXPECT_NE(check.out.find("変更: " + out.file("Doc-doc/README.md")), std::string::npos) << check.out;
+    EXPECT_EQ(check.out.find("notes.md"), std::string::npos) << check.out;
+    EXPECT_EQ(check.out.find("Doc-doc/tblStaff.md"), std::string::npos) << check.out;
+}
+
+// A write that fails after the document folder was made takes the folder
+// away again: a failed run leaves no empty NAME-doc/ behind.
+TEST_F(Documents, AFailedWriteLeavesNoEmptyDocumentFolder)
+{
+    fs::create_directory(out.file("Doc.xlsx"));  // the workbook cannot take its place
+    auto run = cli(test::dataFile("sample.mdb"), {"--doc", "md,xlsx", "--no-vb", "--no-excel"});
+    EXPECT_EQ(run.exitCode, 2) << run.err;
+    EXPECT_NE(run.err.find("Doc.xlsx"), std::string::npos) << run.err;
+    EXPECT_FALSE(fs::exists(out.file("Doc-doc")));
+    EXPECT_EQ(treeBytes(out.path()).size(), 0u);
+}

@@ -23,6 +23,8 @@ Project everySetting()
     project.makeVB = true;
     project.makeWorkbook = false;
     project.documents = std::vector<std::string>{"md", "xlsx"};
+    project.historyFrom = "/data/app/schema/v1.0.json";
+    project.historyLabel = "1.1";
     for (const ProjectNumberSetting& setting : projectNumberSettings())
         project.numbers[setting.key] = static_cast<std::int16_t>(setting.range().max);
     project.numbers["tab-size"] = 2;
@@ -56,6 +58,7 @@ TEST(ProjectFile, SavedTextReadsBackAsTheSameProjectAndSavesToTheSameBytes)
     EXPECT_NE(text.find("database = \"db/App.mdb\""), std::string::npos) << text;
     EXPECT_NE(text.find("module-kind = \"class\""), std::string::npos) << text;
     EXPECT_NE(text.find("header-left = \"page-number\""), std::string::npos) << text;
+    EXPECT_NE(text.find("history-from = \"schema/v1.0.json\""), std::string::npos) << text;
 
     Project empty;
     EXPECT_EQ(parseProjectText(projectFileText(empty, "a.toml"), "a.toml"), empty);
