@@ -76,6 +76,7 @@ ItemDiff diffItems(const std::vector<Item>& before, const std::vector<Item>& aft
         const Item* old = findByName(before, item.name);
         if (!old) {
             diff.added.push_back(item.name);
+            diff.addedObjects.push_back(afterJson(item));
             continue;
         }
         std::vector<PropertyChange> changes = propertyChanges(beforeJson(*old), afterJson(item));
@@ -123,6 +124,7 @@ void diffRelationships(const SourceSchema& before, const SourceSchema& after, st
             continue;
         if (!old) {
             owner->relationships.added.push_back(relationship.name);
+            owner->relationships.addedObjects.push_back(relationshipJson(relationship));
             continue;
         }
         std::vector<PropertyChange> changes = propertyChanges(relationshipJson(*old), relationshipJson(relationship));

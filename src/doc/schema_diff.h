@@ -35,6 +35,9 @@ struct ItemDiff {
     std::vector<std::string> added;    // in the newer side's order
     std::vector<std::string> removed;  // in the older side's order
     std::vector<ItemChange> changed;
+    // The added items as the schema section writes them, in `added` order,
+    // so that a change list can say what was added (type and size of a field).
+    std::vector<nlohmann::json> addedObjects;
 
     bool empty() const { return added.empty() && removed.empty() && changed.empty(); }
 };

@@ -59,10 +59,27 @@ std::vector<std::string> changeTexts(const std::vector<PropertyChange>& changes)
     return texts;
 }
 
+// What an added field, index or relationship is, in a few words: its type
+// and size, its members, the table it references; flags only when set.
+std::vector<std::string> addedSummary(const json& object)
+{
+    static const std::vector<std::string> shown = {"type", "size", "fields", "referencedTable", "referencedColumns"};
+    static const std::vector<std::string> flags = {"required", "autoNumber", "primary", "unique", "enforced"};
+    std::vector<std::string> texts;
+    for (const std::string& key : shown)
+        if (object.contains(key) && !object.at(key).is_null())
+            texts.push_back(propertyLabel(key) + ": " + valueText(object.at(key)));
+    for (const std::string& key : flags)
+        if (object.value(key, false))
+            texts.push_back(propertyLabel(key) + ": " + valueText(true));
+    return texts;
+}
+
 void addItemLines(std::vector<ChangeLine>& lines, const std::string& table, const char* itemKind, const ItemDiff& diff)
 {
-    for (const std::string& name : diff.added)
-        lines.push_back({"追加", table, itemKind, name, {}});
+    for (std::size_t i = 0; i < diff.added.size(); ++i)
+        lines.push_back({"追加", table, itemKind, diff.added[i],
+                         i < diff.addedObjects.size() ? addedSummary(diff.addedObjects[i]) : std::vector<std::string>{}});
     for (const std::string& name : diff.removed)
         lines.push_back({"削除", table, itemKind, name, {}});
     for (const ItemChange& item : diff.changed)

@@ -99,6 +99,14 @@ TEST(SchemaDiff, NamesMatchWithoutLetterCaseAndASpellingChangeIsAChangeOfName)
     EXPECT_EQ(staff.fields.changed[1].changes[0].property, "size");
     EXPECT_EQ(staff.fields.changed[1].changes[0].before, 20);
     EXPECT_EQ(staff.fields.changed[1].changes[0].after, 40);
+    // An added field's line says what it is.
+    bool described = false;
+    for (const ChangeLine& line : changeLines(diff))
+        if (line.kind == "追加" && line.item == "fldMail") {
+            EXPECT_EQ(line.details, (std::vector<std::string>{"型: 「Text」", "サイズ: 80"}));
+            described = true;
+        }
+    EXPECT_TRUE(described);
     EXPECT_TRUE(diffSchemas(after, after).empty());
 }
 
@@ -156,6 +164,8 @@ TEST(SchemaDiff, ARelationshipIsListedUnderTheTableOnBothSides)
     ASSERT_EQ(diff.changedTables.size(), 2u);
     EXPECT_EQ(diff.changedTables[0].name, "Dept");
     EXPECT_EQ(diff.changedTables[0].relationships.added, std::vector<std::string>{"DeptTask"});
+    EXPECT_EQ(changeLines(diff).at(1).details,
+              (std::vector<std::string>{"参照先テーブル: 「Dept」", "参照先フィールド: ID"}));
     EXPECT_EQ(diff.changedTables[1].name, "Emp");
     ASSERT_EQ(diff.changedTables[1].relationships.changed.size(), 1u);
     EXPECT_EQ(diff.changedTables[1].relationships.changed[0].changes.at(0).property, "enforced");
