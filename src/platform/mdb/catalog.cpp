@@ -82,6 +82,14 @@ bool isObjectType(long long type)
     return (type >= 1 && type <= 15) || (type >= -32768 && type <= -32752);
 }
 
+// A local table's Id is its definition page, below 2^24; every other object
+// gets an Id with a high byte of its own. A row of another kind with a
+// table's Id is a table's row whose Type is damaged.
+bool hasTableId(long long id)
+{
+    return id > 0 && id <= 0x00FFFFFF;
+}
+
 }  // namespace
 
 std::int32_t daoAttributes(const std::string& name, int type, std::uint32_t flags)
@@ -160,8 +168,11 @@ std::vector<CatalogTable> scanCatalog(const MdbDatabase& database,
             continue;
         }
         int rowType = static_cast<int>(parseNumber(type.text));
-        if (rowType != kLocalTableType && rowType != kAccessLinkType && rowType != kOdbcLinkType)
+        if (rowType != kLocalTableType && rowType != kAccessLinkType && rowType != kOdbcLinkType) {
+            if (hasTableId(parseNumber(id.text)))
+                ++unusable;
             continue;
+        }
         CatalogTable row;
         row.name.assign(name.text.data(), ::strnlen(name.text.data(), name.text.size()));
         row.type = rowType;

@@ -155,16 +155,21 @@ TEST_F(DamagedCatalog, CatalogPageReplacedByAnotherPageIsReported)
     expectNoSilentLoss(write(bytes), "テーブル一覧のページ");
 }
 
-// A Type that no kind of object has (damage in the row's fixed part) would
-// drop the row's table from the list like any row that is not a table's.
-TEST_F(DamagedCatalog, UnknownObjectTypeIsReported)
+// Damage to a table row's Type would drop the table from the list like any
+// row that is not a table's: a value that no kind of object has, or that of
+// a query or relationship with a table's Id (a definition page, where other
+// objects' Ids carry a high byte).
+TEST_F(DamagedCatalog, DamagedObjectTypeIsReported)
 {
     constexpr std::size_t kTypeAt = 2 + 8;  // after the column count: Id, ParentId, then Type
-    std::string bytes = original_;
-    std::size_t start = u16At(bytes, rowOffsetAt(rowSlotNaming(bytes, page_, "tblOrder"))) & 0x1FFF;
-    ASSERT_EQ(u16At(bytes, page_ * kPage + start + kTypeAt), 1) << "not the Type of a local table";
-    put16(bytes, page_ * kPage + start + kTypeAt, 0xF901);
-    expectNoSilentLoss(write(bytes), "テーブル一覧の 1 行を読めませんでした");
+    for (std::uint16_t type : {0xF901, 5, 8}) {
+        SCOPED_TRACE("Type " + std::to_string(type));
+        std::string bytes = original_;
+        std::size_t start = u16At(bytes, rowOffsetAt(rowSlotNaming(bytes, page_, "tblOrder"))) & 0x1FFF;
+        ASSERT_EQ(u16At(bytes, page_ * kPage + start + kTypeAt), 1) << "not the Type of a local table";
+        put16(bytes, page_ * kPage + start + kTypeAt, type);
+        expectNoSilentLoss(write(bytes), "テーブル一覧の 1 行を読めませんでした");
+    }
 }
 
 // libmdb passes over a Jet3 row whose first variable-length value ends past
