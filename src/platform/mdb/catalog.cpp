@@ -156,7 +156,6 @@ std::vector<CatalogTable> scanCatalog(const MdbDatabase& database,
     bind(table.get(), "LvProp", properties, bindSize, false);
 
     std::vector<CatalogTable> tables;
-    std::uint64_t unusable = 0;
     mdb_rewind_table(table.get());
     while (mdb_fetch_row(table.get())) {
         census.fetched(*table);
@@ -164,13 +163,13 @@ std::vector<CatalogTable> scanCatalog(const MdbDatabase& database,
         // read without them (its null mask or fixed values damaged) may well
         // have been a table's.
         if (type.text[0] == '\0' || id.text[0] == '\0' || !isObjectType(parseNumber(type.text))) {
-            ++unusable;
+            census.rejectLastFetched();
             continue;
         }
         int rowType = static_cast<int>(parseNumber(type.text));
         if (rowType != kLocalTableType && rowType != kAccessLinkType && rowType != kOdbcLinkType) {
             if (hasTableId(parseNumber(id.text)))
-                ++unusable;
+                census.rejectLastFetched();
             continue;
         }
         CatalogTable row;
@@ -190,7 +189,7 @@ std::vector<CatalogTable> scanCatalog(const MdbDatabase& database,
     }
     for (std::uint32_t page : census.foreignPages())
         warnings.push_back(notice::foreignCatalogPage(database.path(), page));
-    std::uint64_t lost = census.lostRows() + unusable;
+    std::uint64_t lost = census.lostRows();
     if (lost > 0)
         warnings.push_back(notice::unreadCatalogRows(database.path(), lost));
     return tables;

@@ -128,13 +128,21 @@ void RowCensus::countRowsOn(std::uint32_t page, const unsigned char* bytes, cons
 
 void RowCensus::fetched(const MdbTableDef& table)
 {
-    if (table.cur_row > 0)
-        returned_.insert({table.cur_phys_pg, table.cur_row - 1});
+    lastReturned_ = {table.cur_phys_pg, table.cur_row > 0 ? table.cur_row - 1 : 0};
+    returned_.insert(lastReturned_);
+}
+
+void RowCensus::rejectLastFetched()
+{
+    if (expected_.count(lastReturned_) != 0)
+        misshapen_.insert(lastReturned_);
+    else
+        ++rejectedElsewhere_;
 }
 
 std::uint64_t RowCensus::lostRows() const
 {
-    std::uint64_t lost = uncounted_;
+    std::uint64_t lost = uncounted_ + rejectedElsewhere_;
     for (const Place& place : expected_)
         if (misshapen_.count(place) != 0 || returned_.count(place) == 0)
             ++lost;

@@ -30,6 +30,8 @@ public:
 
     // Notes the row the last mdb_fetch_row of `table` returned.
     void fetched(const MdbTableDef& table);
+    // That row's values cannot be right: it counts as lost.
+    void rejectLastFetched();
 
     // Rows the scan should have returned but did not, or returned from a
     // place or in a shape that cannot be right.
@@ -46,6 +48,8 @@ private:
     std::set<Place> expected_;  // rows libmdb reads: all but the pointers of rows moved elsewhere
     std::set<Place> misshapen_;
     std::set<Place> returned_;
+    Place lastReturned_{0, 0};
+    std::uint64_t rejectedElsewhere_ = 0;  // rejected rows not among the expected ones
     std::uint64_t uncounted_ = 0;  // rows a page's count or free space says it has but no slot shows
     std::vector<std::uint32_t> foreignPages_;
 };
