@@ -80,8 +80,10 @@ RowCensus::RowCensus(const MdbDatabase& database, const MdbTableDef& table, std:
             countRowsOn(page, mdb->alt_pg_buf, table);
     }
     // The table's pages that the map leaves out: their rows are never scanned.
-    for (std::uint32_t page = 1; page < pages; ++page) {
-        if (std::binary_search(mapped.begin(), mapped.end(), page) || mdb_read_alt_pg(mdb, page) != mdb->fmt->pg_size)
+    const std::vector<std::uint32_t>& owners = database.dataPageOwners();
+    for (std::uint32_t page = 1; page < owners.size(); ++page) {
+        if (owners[page] != definitionPage || std::binary_search(mapped.begin(), mapped.end(), page) ||
+            mdb_read_alt_pg(mdb, page) != mdb->fmt->pg_size)
             continue;
         if (mdb->alt_pg_buf[0] == kDataPage && ownerOf(mdb->alt_pg_buf) == definitionPage)
             countRowsOn(page, mdb->alt_pg_buf, table);
