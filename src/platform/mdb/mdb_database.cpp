@@ -3,6 +3,7 @@
 // and keep libmdb from searching $MDBPATH for a name that does not exist.
 #include "platform/mdb/mdb_database.h"
 
+#include "platform/mdb/page_owners.h"
 #include "platform/mdb/read_failure.h"
 
 #include <array>
@@ -99,6 +100,15 @@ void MdbDatabase::useTextEncoding(const std::string& jet3Charset)
     }
     mdb_->iconv_in = in;
     mdb_->iconv_out = out;
+}
+
+const std::vector<std::uint32_t>& MdbDatabase::dataPageOwners() const
+{
+    if (!dataPageOwners_) {
+        const auto pageSize = static_cast<std::size_t>(mdb_->fmt->pg_size);
+        dataPageOwners_ = readDataPageOwners(path_, pageSize, fileSize() / pageSize);
+    }
+    return *dataPageOwners_;
 }
 
 std::string MdbDatabase::decodeText(const char* bytes, std::size_t length) const

@@ -5,7 +5,9 @@
 #include "platform/mdb/libmdb.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace schemist::mdb {
 
@@ -26,6 +28,10 @@ public:
     std::uint64_t fileSize() const { return fileSize_ - trailingBytes_; }
     std::uint64_t trailingBytes() const { return trailingBytes_; }
 
+    // Per whole page: the owner of a data page or kNotADataPage (see
+    // page_owners.h), read on first use.
+    const std::vector<std::uint32_t>& dataPageOwners() const;
+
     // Decodes a name or text stored in the file (UTF-16, compressed Unicode or
     // Jet3 code page) to UTF-8.
     std::string decodeText(const char* bytes, std::size_t length) const;
@@ -37,6 +43,7 @@ private:
     std::uint64_t fileSize_ = 0;
     std::uint64_t trailingBytes_ = 0;
     MdbHandle* mdb_ = nullptr;
+    mutable std::optional<std::vector<std::uint32_t>> dataPageOwners_;
 };
 
 }  // namespace schemist::mdb

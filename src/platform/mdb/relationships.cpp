@@ -7,12 +7,14 @@
 #include "platform/mdb/catalog.h"
 #include "platform/mdb/libmdb.h"
 #include "platform/mdb/mdb_database.h"
+#include "platform/mdb/row_census.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <map>
 #include <memory>
+#include <optional>
 
 namespace schemist::mdb {
 namespace {
@@ -83,6 +85,15 @@ std::vector<SourceRelationship> scanRelationships(const MdbDatabase& database, c
     TableDefPtr table(mdb_read_table(&entry));
     if (!table || !mdb_read_columns(table.get()))
         throw RelationshipsUnreadable{};
+    // libmdb's scan trusts the usage map (an empty one ends the reading
+    // process) and passes over what it cannot read: a relationship with a
+    // column pair missing would be written as a different relationship.
+    std::optional<RowCensus> census;
+    try {
+        census.emplace(database, *table, row.definitionPage);
+    } catch (const UnreadableTablePages&) {
+        throw RelationshipsUnreadable{};
+    }
 
     const std::size_t size = mdb->bind_size;
     BoundText name, object, column, referencedObject, referencedColumn, position, flags;
@@ -97,6 +108,7 @@ std::vector<SourceRelationship> scanRelationships(const MdbDatabase& database, c
     std::map<std::string, Collected> byName;
     mdb_rewind_table(table.get());
     while (mdb_fetch_row(table.get())) {
+        census->fetched(*table);
         Collected& collected = byName[name.value()];
         SourceRelationship& r = collected.relationship;
         r.name = name.value();
@@ -112,6 +124,8 @@ std::vector<SourceRelationship> scanRelationships(const MdbDatabase& database, c
             throw RelationshipsUnreadable{};
         collected.pairs.push_back({at, column.value(), referencedColumn.value()});
     }
+    if (census->lostRows() > 0 || !census->foreignPages().empty())
+        throw RelationshipsUnreadable{};
 
     std::vector<SourceRelationship> relationships;
     for (auto& [key, collected] : byName) {
