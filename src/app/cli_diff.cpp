@@ -3,6 +3,7 @@
 #include "cli_diff.h"
 
 #include "cli_japanese.h"
+#include "exit_status.h"
 #include "doc/document_schema.h"
 #include "doc/schema_diff.h"
 #include "doc/schema_diff_report.h"
@@ -17,11 +18,6 @@
 
 namespace schemist::cli {
 namespace {
-
-constexpr int kExitEqual = 0;
-constexpr int kExitDifferent = 1;
-constexpr int kExitFailure = 2;
-constexpr int kExitUsage = 64;
 
 struct DiffOptions {
     std::string before;
@@ -101,7 +97,7 @@ int runDiffCommand(int argc, char** argv)
             message("標準出力に書き込めません");
             return kExitFailure;
         }
-        return diff.empty() ? kExitEqual : kExitDifferent;
+        return diff.empty() ? kExitOk : kExitDifferent;
     } catch (const Error& e) {
         message(e.what());
         return kExitFailure;

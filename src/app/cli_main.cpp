@@ -3,6 +3,7 @@
 // failure, 64 on bad usage.
 #include "cli_diff.h"
 #include "cli_japanese.h"
+#include "exit_status.h"
 #include "doc/change_history.h"
 #include "platform/error.h"
 #include "platform/paths.h"
@@ -27,13 +28,9 @@
 #include <unistd.h>
 
 using namespace schemist;
+using namespace schemist::cli;
 
 namespace {
-
-constexpr int kExitOk = 0;
-constexpr int kExitStale = 1;
-constexpr int kExitFailure = 2;
-constexpr int kExitUsage = 64;
 
 struct CliOptions {
     std::string source;
@@ -457,7 +454,7 @@ int runCommand(const CliOptions& o)
             return kExitOk;
         std::cout << printableText(describeDifferences(differences), true);
         message("生成ファイルはデータベースと一致していません: " + std::to_string(differences.size()) + " 件");
-        return kExitStale;
+        return kExitDifferent;
     }
     return kExitOk;
 }
