@@ -19,6 +19,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QEventLoop>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QGridLayout>
@@ -118,6 +119,7 @@ QString manualPath()
 MainWindow::MainWindow(RunSettings& settings, std::optional<std::string> storeProblem, QWidget* parent)
     : QMainWindow(parent),
       logic_(settings, std::move(storeProblem)),
+      projects_(settings.WorkStorePath),
       openUrl_([](const QUrl& url) { return QDesktopServices::openUrl(url); })
 {
     setObjectName("frmTabler");
@@ -281,18 +283,30 @@ void MainWindow::buildControls()
     connect(cmdEnd_, &QPushButton::clicked, qApp, &QApplication::quit);
     connect(cmdDataInit_, &QPushButton::clicked, this, &MainWindow::rebuildDefaultData);
     connect(cmdOption_, &QPushButton::clicked, this, &MainWindow::openOptions);
-    const std::string& store = logic_.settings().WorkStorePath;
-    connect(cmdDefault_, &QPushButton::clicked, this, [this, store] { openStoreWindow<TypeEditor>(store); });
+    // The store as it is when clicked: an opened project may name another.
+    auto store = [this] { return logic_.settings().WorkStorePath; };
+    connect(cmdDefault_, &QPushButton::clicked, this, [this, store] { openStoreWindow<TypeEditor>(store()); });
     connect(cmdTopName_, &QPushButton::clicked, this,
-            [this, store] { openStoreWindow<NameEditor>(store, NameTableKind::Top); });
+            [this, store] { openStoreWindow<NameEditor>(store(), NameTableKind::Top); });
     connect(cmdEndName_, &QPushButton::clicked, this,
-            [this, store] { openStoreWindow<NameEditor>(store, NameTableKind::End); });
+            [this, store] { openStoreWindow<NameEditor>(store(), NameTableKind::End); });
     connect(cmdName_, &QPushButton::clicked, this,
-            [this, store] { openStoreWindow<NameEditor>(store, NameTableKind::Full); });
+            [this, store] { openStoreWindow<NameEditor>(store(), NameTableKind::Full); });
 }
 
 void MainWindow::buildMenu()
 {
+    QMenu* file = menuBar()->addMenu("ファイル(&F)");
+    file->setObjectName("mnuFile");
+    actOpenProject_ = file->addAction("プロジェクトを開く(&O)…");
+    actOpenProject_->setObjectName("ProjectOpen");
+    actOpenProject_->setShortcut(QKeySequence("Ctrl+O"));
+    actSaveProject_ = file->addAction("プロジェクトを保存(&S)…");
+    actSaveProject_->setObjectName("ProjectSave");
+    actSaveProject_->setShortcut(QKeySequence("Ctrl+S"));
+    connect(actOpenProject_, &QAction::triggered, this, &MainWindow::openProject);
+    connect(actSaveProject_, &QAction::triggered, this, &MainWindow::saveProject);
+
     QMenu* help = menuBar()->addMenu("ヘルプ");
     help->setObjectName("mnuHelp");
     QAction* helpDisp = help->addAction("Help");
@@ -312,6 +326,8 @@ void MainWindow::syncState(int progress)
                                                      cmdEndName_, txtFileName_, cmdDefault_, dirInput_, dirOutput_,
                                                      flstInput_})
         w->setEnabled(on);
+    actOpenProject_->setEnabled(on);
+    actSaveProject_->setEnabled(on);
     cmdStart_->setEnabled(logic_.startEnabled());
     prgBar_->setValue(progress);
 }
@@ -376,6 +392,8 @@ void MainWindow::openDatabase(const QString& path)
 {
     QFileInfo info(path);
     pendingFile_ = info.absoluteFilePath();
+    // Also when the folder is the one shown already: the file is chosen in it.
+    selectFirstFile_ = true;
     chooseInputFolder(info.absolutePath());
     onFileListLoaded(inputFolder_);
 }
@@ -407,8 +425,12 @@ void MainWindow::onFileListLoaded(const QString& folder)
         return;  // the asked-for file has not been read yet
     selectFirstFile_ = false;
     pendingFile_.clear();
+    // Chosen again while selected: its tables are listed again all the same.
+    const bool alreadyChosen = !listedFile_.isEmpty() && files_->filePath(chosen) == listedFile_;
     flstInput_->setCurrentIndex(chosen);
     flstInput_->scrollTo(chosen);
+    if (alreadyChosen)
+        onFileChosen();
 }
 
 QString MainWindow::selectedFile() const
@@ -432,6 +454,9 @@ void MainWindow::onFileChosen()
     }
     logic_.fileChosen(utf8(path));
     showTables();
+    if (pendingTables_ && pendingTables_->database != path)
+        pendingTables_.reset();  // another file was chosen meanwhile
+    selectPendingTables();
 }
 
 void MainWindow::showTables()
@@ -497,6 +522,7 @@ void MainWindow::start()
     request.outputName = utf8(txtFileName_->text());
     request.makeVB = chkMakeVB_->isChecked();
     request.makeExcel = chkMakeExcel_->isChecked();
+    logic_.documents().applyTo(request);
 
     StartAnswer answer = logic_.start(request, [this](const std::function<void()>& work) { runElsewhere(work); });
     syncState();
@@ -577,7 +603,7 @@ void MainWindow::openStoreWindow(Args&&... args)
 
 void MainWindow::openOptions()
 {
-    OptionDialog dialog(logic_.settings(), this);
+    OptionDialog dialog(logic_.settings(), logic_.documents(), this);
     dialog.exec();
 }
 

@@ -4,6 +4,7 @@
 #include "platform/error.h"
 #include "platform/text.h"
 #include "run/output_name.h"
+#include "run/startup.h"
 #include "store/default_data.h"
 
 namespace schemist::ui {
@@ -68,6 +69,16 @@ std::optional<std::string> MainWindowLogic::storeMessage()
         storeProblem_.reset();
     } catch (const Error&) {
     }
+    return storeProblem_;
+}
+
+std::optional<std::string> MainWindowLogic::useWorkStore(const std::string& path)
+{
+    if (path == settings_.WorkStorePath)
+        return storeMessage();
+    StartupState state = Startup(processEnvironment(), path);
+    settings_.WorkStorePath = path;
+    storeProblem_ = state.storeProblem;
     return storeProblem_;
 }
 

@@ -46,13 +46,14 @@ QLabel* label(const QString& text, const QString& name, QWidget* parent)
 
 }  // namespace
 
-OptionDialog::OptionDialog(RunSettings& settings, QWidget* parent) : QDialog(parent), settings_(settings)
+OptionDialog::OptionDialog(RunSettings& settings, DocumentChoice& documents, QWidget* parent)
+    : QDialog(parent), settings_(settings), documents_(documents)
 {
     setObjectName("frmOption");
     setWindowTitle(kOptionCaption);
     setModal(true);
     buildControls();
-    logic_.load(settings_);
+    logic_.load(settings_, documents_);
     showControls(logic_.controls());
 }
 
@@ -162,6 +163,19 @@ void OptionDialog::buildControls()
     vb->addLayout(numbers);
     layout->addWidget(frame2);
 
+    // Documents for review beside the workbook above; none unless ticked,
+    // so that a run makes only the usual outputs by default.
+    auto* frame7 = new QGroupBox("定義書の作成 (レビュー用、出力先フォルダに作成)", this);
+    frame7->setObjectName("Frame7");
+    auto* f7 = new QVBoxLayout(frame7);
+    chkDocXlsx_ = new QCheckBox("テーブル定義書 (Excel、出力ファイル名.xlsx)", frame7);
+    chkDocXlsx_->setObjectName("chkDocXlsx");
+    chkDocMarkdown_ = new QCheckBox("テーブル定義書 (Markdown と ER 図、フォルダ 出力ファイル名-doc)", frame7);
+    chkDocMarkdown_->setObjectName("chkDocMarkdown");
+    f7->addWidget(chkDocXlsx_);
+    f7->addWidget(chkDocMarkdown_);
+    layout->addWidget(frame7);
+
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     auto* ok = new QPushButton("設定", this);
@@ -206,6 +220,8 @@ void OptionDialog::showControls(const OptionControls& c)
     chkWith_->setChecked(c.chkWith);
     txtCommentPos_->setText(qt(c.txtCommentPos));
     txtTabSize_->setText(qt(c.txtTabSize));
+    chkDocXlsx_->setChecked(c.chkDocXlsx);
+    chkDocMarkdown_->setChecked(c.chkDocMarkdown);
 }
 
 void OptionDialog::readControls()
@@ -225,6 +241,8 @@ void OptionDialog::readControls()
     c.chkWith = chkWith_->isChecked();
     c.txtCommentPos = utf8(txtCommentPos_->text());
     c.txtTabSize = utf8(txtTabSize_->text());
+    c.chkDocXlsx = chkDocXlsx_->isChecked();
+    c.chkDocMarkdown = chkDocMarkdown_->isChecked();
 }
 
 void OptionDialog::onStandardOutClicked()
@@ -244,7 +262,7 @@ void OptionDialog::onClassOutClicked()
 void OptionDialog::onOk()
 {
     readControls();
-    if (auto refused = logic_.confirm(settings_)) {
+    if (auto refused = logic_.confirm(settings_, documents_)) {
         showControls(logic_.controls());
         showMessage(this, kOptionCaption, qt(*refused));
         return;

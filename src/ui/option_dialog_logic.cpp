@@ -16,7 +16,7 @@ void select(OptionButton& chosen, OptionButton& partner)
 
 }  // namespace
 
-void OptionDialogLogic::load(const RunSettings& s)
+void OptionDialogLogic::load(const RunSettings& s, const DocumentChoice& documents)
 {
     shown_ = s;
     c_ = OptionControls{};
@@ -54,6 +54,8 @@ void OptionDialogLogic::load(const RunSettings& s)
     c_.chkWith = s.WithFlag == kTrue;
     c_.txtCommentPos = std::to_string(s.CommentPos);
     c_.txtTabSize = std::to_string(s.TabSize);
+    c_.chkDocXlsx = documents.xlsx;
+    c_.chkDocMarkdown = documents.markdown;
 }
 
 void OptionDialogLogic::chooseStandardOut()
@@ -91,6 +93,12 @@ void OptionDialogLogic::clickStandardOut()
 
 std::optional<std::string> OptionDialogLogic::confirm(RunSettings& s)
 {
+    DocumentChoice unused;
+    return confirm(s, unused);
+}
+
+std::optional<std::string> OptionDialogLogic::confirm(RunSettings& s, DocumentChoice& documents)
+{
     std::optional<std::int16_t> commentPos = ParseSettingNumber(c_.txtCommentPos, 0, kCommentPosMax);
     if (!commentPos) {
         c_.txtCommentPos = std::to_string(shown_.CommentPos);
@@ -127,6 +135,8 @@ std::optional<std::string> OptionDialogLogic::confirm(RunSettings& s)
     s.FooterLeft = static_cast<std::int16_t>(c_.choices[3]);
     s.FooterCenter = static_cast<std::int16_t>(c_.choices[4]);
     s.FooterRight = static_cast<std::int16_t>(c_.choices[5]);
+    documents.xlsx = c_.chkDocXlsx;
+    documents.markdown = c_.chkDocMarkdown;
     return std::nullopt;
 }
 
