@@ -79,10 +79,12 @@ WindowProject ProjectLogic::windowOf(const Project& p, const WindowProject& curr
     w.everyTable = !p.tables.has_value();
     w.tables = p.tables.value_or(std::vector<std::string>{});
     w.outputFolder = p.outputFolder.value_or(current.outputFolder);
+    // Without a name, the database's name as --name defaults; a file without
+    // a database leaves the window's file and name together as they were.
     if (p.outputName)
         w.outputName = *p.outputName;
-    else if (!w.database.empty())
-        w.outputName = fileNameOf(pathStem(w.database));
+    else if (p.database)
+        w.outputName = fileNameOf(pathStem(*p.database));
     else
         w.outputName = current.outputName;
     w.makeVB = p.makeVB.value_or(true);
