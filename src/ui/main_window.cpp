@@ -304,6 +304,9 @@ void MainWindow::buildMenu()
     actSaveProject_ = file->addAction("プロジェクトを保存(&S)…");
     actSaveProject_->setObjectName("ProjectSave");
     actSaveProject_->setShortcut(QKeySequence("Ctrl+S"));
+    // The window's own too, so that the keys work wherever the focus is.
+    addAction(actOpenProject_);
+    addAction(actSaveProject_);
     connect(actOpenProject_, &QAction::triggered, this, &MainWindow::openProject);
     connect(actSaveProject_, &QAction::triggered, this, &MainWindow::saveProject);
 

@@ -96,7 +96,7 @@ private:
     void openStoreWindow(Args&&... args);
     void openOptions();
     void reportSuccess(const RunOutcome& outcome);
-    void showProject(const WindowProject& project);
+    void showProject(const WindowProject& project, const QString& note);
     void selectPendingTables();
     QString askProjectPath(bool saving);
 
@@ -105,6 +105,7 @@ private:
         QString database;
         bool everyTable = false;
         std::vector<std::string> names;
+        QString note;  // for the status line once the tables are selected
     };
 
     MainWindowLogic logic_;

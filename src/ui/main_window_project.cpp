@@ -116,8 +116,7 @@ bool MainWindow::openProjectFile(const QString& path)
         showMessage(this, kApplicationTitle, qt(e.what()));
         return false;
     }
-    showProject(project);
-    statusBar()->showMessage("プロジェクトを開きました: " + path);
+    showProject(project, "プロジェクトを開きました: " + path);
     return true;
 }
 
@@ -138,7 +137,7 @@ bool MainWindow::saveProjectFile(const QString& path)
     return true;
 }
 
-void MainWindow::showProject(const WindowProject& project)
+void MainWindow::showProject(const WindowProject& project, const QString& note)
 {
     RunSettings& settings = logic_.settings();
     const std::string store = settings.WorkStorePath;
@@ -154,9 +153,10 @@ void MainWindow::showProject(const WindowProject& project)
     chooseOutputFolder(qt(project.outputFolder));
     if (project.database.empty()) {
         pendingTables_.reset();
+        statusBar()->showMessage(note);
         return;
     }
-    pendingTables_ = PendingTables{qt(project.database), project.everyTable, project.tables};
+    pendingTables_ = PendingTables{qt(project.database), project.everyTable, project.tables, note};
     openDatabase(qt(project.database));
 }
 
@@ -180,7 +180,10 @@ void MainWindow::selectPendingTables()
     }
     logic_.tableListSettled(selected);
     // A file that cannot be listed says so in the status line already.
-    if (!unknown.empty() && logic_.listProblem().empty())
+    if (!logic_.listProblem().empty())
+        return;
+    statusBar()->showMessage(pending.note);
+    if (!unknown.empty())
         showMessage(this, kApplicationTitle,
                     qt("テーブルが見つかりません: " + joined(unknown) + " (" + utf8(listedFile_) +
                        ")\nプロジェクトファイルのテーブルのうち、見つかったものだけを選択しました。"));
