@@ -8,6 +8,7 @@
 #include "ui/message_box.h"
 #include "ui/name_editor.h"
 #include "ui/option_dialog.h"
+#include "ui/qt_texts.h"
 #include "ui/run_summary.h"
 #include "ui/type_editor.h"
 #include "ui/volume_list.h"
@@ -122,6 +123,7 @@ MainWindow::MainWindow(RunSettings& settings, std::optional<std::string> storePr
       projects_(settings.WorkStorePath),
       openUrl_([](const QUrl& url) { return QDesktopServices::openUrl(url); })
 {
+    installJapaneseQtTexts();
     setObjectName("frmTabler");
     setWindowTitle(kMainCaption);
     buildControls();

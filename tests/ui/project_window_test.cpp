@@ -92,13 +92,15 @@ protected:
     ScratchDir work;
     ScratchDir home;
 
-    void runAndClose(MainWindow& w)
+    // The run summary's text.
+    QString runAndClose(MainWindow& w)
     {
         QuestionAnswerer answer("閉じる");
         clickButton(child<QPushButton>(w, "cmdStart"));
-        ASSERT_TRUE(answer.answered());
+        EXPECT_TRUE(answer.answered());
         for (const ShownMessage& m : messages.shown())
             ADD_FAILURE() << m.text.toStdString();
+        return answer.text();
     }
 
     void openProjectByMenu(MainWindow& w, const std::string& path)
@@ -146,7 +148,9 @@ TEST_F(ProjectWindowTest, DocumentsTickedInTheOptionsDialogAreWrittenAsTheComman
         ASSERT_TRUE(user.done());
     }
     EXPECT_TRUE(w->logic().documents().xlsx && w->logic().documents().markdown);
-    runAndClose(*w);
+    const QString summary = runAndClose(*w);
+    EXPECT_TRUE(summary.contains("\n  App.xlsx")) << summary.toStdString();
+    EXPECT_TRUE(summary.contains("\n  App-doc/README.md")) << summary.toStdString();
     EXPECT_TRUE(fs::exists(output.file("App.xlsx")));
     EXPECT_TRUE(fs::exists(output.file("App-doc/README.md")));
 
