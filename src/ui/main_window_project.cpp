@@ -64,6 +64,7 @@ QString MainWindow::askProjectPath(bool saving)
         folder = listedFile_.isEmpty() ? inputFolder_ : QFileInfo(listedFile_).absolutePath();
     QFileDialog dialog(this, saving ? "プロジェクトを保存" : "プロジェクトを開く", folder);
     dialog.setObjectName("dlgProject");
+    dialog.resize(820, 480);  // wide enough for the name, size, type and date columns
     dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
     dialog.setNameFilters({"プロジェクトファイル (*.toml)", "すべてのファイル (*)"});
     dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
