@@ -9,7 +9,6 @@
 #include "ui/name_editor.h"
 #include "ui/option_dialog.h"
 #include "ui/qt_texts.h"
-#include "ui/run_summary.h"
 #include "ui/type_editor.h"
 #include "ui/volume_list.h"
 
@@ -19,7 +18,6 @@
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
-#include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFileSystemModel>
@@ -35,7 +33,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
-#include <QThread>
 #include <QTreeView>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -275,6 +272,12 @@ void MainWindow::buildControls()
     connect(dirOutput_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& index) { chooseOutputFolder(outputDirs_->filePath(index)); });
     connect(files_, &QFileSystemModel::directoryLoaded, this, &MainWindow::onFileListLoaded);
+    // A file asked for in a folder read before it was made (a project's
+    // database copied in meanwhile) is chosen once the list shows it.
+    connect(files_, &QFileSystemModel::rowsInserted, this, [this] {
+        if (!pendingFile_.isEmpty())
+            onFileListLoaded(inputFolder_);
+    });
     // The selection, not the current index, says which file is chosen: a
     // mouse press moves the current index before it selects, the keyboard
     // selects before it moves it.
@@ -497,66 +500,6 @@ void MainWindow::closeEvent(QCloseEvent* event)
         return;
     }
     QMainWindow::closeEvent(event);
-}
-
-// The run works on a thread of its own while this thread keeps painting the
-// window (and lets the window manager move it); input to the window's
-// controls is held back until the run is over.
-void MainWindow::runElsewhere(const std::function<void()>& work)
-{
-    running_ = true;
-    QEventLoop loop;
-    QThread* thread = QThread::create(work);
-    connect(thread, &QThread::finished, &loop, &QEventLoop::quit);
-    thread->start();
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
-    thread->wait();
-    delete thread;
-    running_ = false;
-}
-
-void MainWindow::start()
-{
-    RunRequest request;
-    // The file whose tables are listed, so names and file always belong together.
-    request.sourcePath = utf8(listedFile_);
-    for (int i = 0; i < lstTableName_->count(); ++i)
-        if (lstTableName_->item(i)->isSelected())
-            request.tables.push_back(utf8(lstTableName_->item(i)->text()));
-    request.outputFolder = utf8(outputFolder_);
-    request.outputName = utf8(txtFileName_->text());
-    request.makeVB = chkMakeVB_->isChecked();
-    request.makeExcel = chkMakeExcel_->isChecked();
-    logic_.documents().applyTo(request);
-
-    StartAnswer answer = logic_.start(request, [this](const std::function<void()>& work) { runElsewhere(work); });
-    syncState();
-    if (answer.ran && answer.outcome.succeeded) {
-        reportSuccess(answer.outcome);
-        return;
-    }
-    if (answer.message)
-        showMessage(this, kApplicationTitle, qt(*answer.message));
-    if (answer.focusOutputName) {
-        txtFileName_->setFocus();
-        txtFileName_->selectAll();
-    }
-    if (answer.warnings)
-        showMessage(this, kApplicationTitle, qt(*answer.warnings));
-}
-
-void MainWindow::reportSuccess(const RunOutcome& outcome)
-{
-    const std::string folder = utf8(outputFolder_);
-    // Files left as they were because their content did not change are this
-    // run's outputs too.
-    std::vector<std::string> files = outcome.writtenFiles;
-    files.insert(files.end(), outcome.unchangedFiles.begin(), outcome.unchangedFiles.end());
-    const QString text = qt(runSummaryMessage(folder, files, outcome.warnings));
-    if (!askQuestion(this, kApplicationTitle, text, kOpenOutputFolder, kCloseSummary))
-        return;
-    if (!openUrl_(QUrl::fromLocalFile(outputFolder_)))
-        showMessage(this, kApplicationTitle, "出力フォルダを開けません: " + outputFolder_);
 }
 
 void MainWindow::rebuildDefaultData()
