@@ -109,6 +109,13 @@ protected:
         clickMenuEntry(w, "ファイル", "プロジェクトを開く");
         ASSERT_TRUE(answer.answered());
         EXPECT_EQ(answer.title(), "プロジェクトを開く");
+        // Qt's own dialog speaks Japanese too: labels, buttons, tooltips, columns.
+        const QStringList shown = answer.shownTexts();
+        for (const char* japanese : {"場所:", "ファイル名:", "開く", "キャンセル", "名前", "更新日時", "親フォルダー"})
+            EXPECT_TRUE(shown.contains(japanese)) << japanese << " in " << shown.join('|').toStdString();
+        for (const char* english : {"Look in:", "Open", "Cancel", "Name", "Size", "Date Modified", "Parent Directory",
+                                    "Back", "Detail View"})
+            EXPECT_FALSE(shown.contains(english)) << english;
     }
 
     void saveProjectByKeys(MainWindow& w, const std::string& path)

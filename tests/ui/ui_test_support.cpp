@@ -106,11 +106,29 @@ QuestionAnswerer::QuestionAnswerer(const QString& buttonText) : timer_(new QTime
 
 QuestionAnswerer::~QuestionAnswerer() { delete timer_; }
 
+namespace {
+
+QStringList captionsOf(QWidget& dialog)
+{
+    QStringList all = texts(dialog);
+    for (auto* w : dialog.findChildren<QWidget*>())
+        if (!w->toolTip().isEmpty())
+            all << w->toolTip();
+    for (auto* view : dialog.findChildren<QAbstractItemView*>()) {
+        const QAbstractItemModel* model = view->model();
+        for (int c = 0; model && c < model->columnCount(); ++c)
+            all << model->headerData(c, Qt::Horizontal).toString();
+    }
+    return all;
+}
+
+}  // namespace
+
 FileDialogAnswerer::FileDialogAnswerer(const QString& path) : timer_(new QTimer)
 {
     timer_->setInterval(20);
     auto ticks = std::make_shared<int>(0);
-    QObject::connect(timer_, &QTimer::timeout, [title = title_, answered = answered_, path, ticks] {
+    QObject::connect(timer_, &QTimer::timeout, [title = title_, texts = texts_, answered = answered_, path, ticks] {
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
         if (!dialog || !dialog->isVisible())
             return;
@@ -119,6 +137,7 @@ FileDialogAnswerer::FileDialogAnswerer(const QString& path) : timer_(new QTimer)
             return;
         if (!*answered) {
             *title = dialog->windowTitle();
+            *texts = captionsOf(*dialog);
             *answered = true;
             name->setFocus();
             QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);

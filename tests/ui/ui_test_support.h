@@ -100,9 +100,12 @@ public:
     ~FileDialogAnswerer();
     bool answered() const { return *answered_; }
     const QString& title() const { return *title_; }
+    // Every caption, tooltip and column heading the dialog showed.
+    const QStringList& shownTexts() const { return *texts_; }
 
 private:
     std::shared_ptr<QString> title_ = std::make_shared<QString>();
+    std::shared_ptr<QStringList> texts_ = std::make_shared<QStringList>();
     std::shared_ptr<bool> answered_ = std::make_shared<bool>(false);
     QTimer* timer_;
 };
