@@ -99,10 +99,19 @@ StartAnswer MainWindowLogic::start(const RunRequest& request, const Executor& ex
         answer.message = problem;
         return answer;
     }
+    // The documents as the options dialog chose them, with the snapshot of
+    // their revision history read before anything else is.
+    RunRequest run = request;
+    try {
+        documents_.applyTo(run);
+    } catch (const Error& e) {
+        answer.message = e.what();
+        return answer;
+    }
     enableControls(false);
     // The driver sets every value itself, 0 last.
     Progress progress([this](int value) { setProgress(value); });
-    auto work = [&] { answer.outcome = driver_.start(request, progress); };
+    auto work = [&] { answer.outcome = driver_.start(run, progress); };
     if (executor)
         executor(work);
     else

@@ -78,7 +78,8 @@ public:
     const RunSettings& settings() const { return settings_; }
     RunSettings& settings() { return settings_; }
 
-    // The definition documents a run makes (the options dialog's choice).
+    // The definition documents a run makes (the options dialog's choice);
+    // Start sets them in the request it is given.
     const DocumentChoice& documents() const { return documents_; }
     DocumentChoice& documents() { return documents_; }
 

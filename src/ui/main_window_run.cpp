@@ -43,7 +43,6 @@ void MainWindow::start()
     request.outputName = utf8(txtFileName_->text());
     request.makeVB = chkMakeVB_->isChecked();
     request.makeExcel = chkMakeExcel_->isChecked();
-    logic_.documents().applyTo(request);
 
     StartAnswer answer = logic_.start(request, [this](const std::function<void()>& work) { runElsewhere(work); });
     syncState();

@@ -174,6 +174,20 @@ void OptionDialog::buildControls()
     chkDocMarkdown_->setObjectName("chkDocMarkdown");
     f7->addWidget(chkDocXlsx_);
     f7->addWidget(chkDocMarkdown_);
+    // The revision history (改訂履歴) against a snapshot written by
+    // schemist-cli --definitions-json; empty for none.
+    auto* history = new QHBoxLayout;
+    txtHistoryFrom_ = new QLineEdit(frame7);
+    txtHistoryFrom_->setObjectName("txtHistoryFrom");
+    txtHistoryFrom_->setPlaceholderText("比較元のスナップショット (.json) のパス。空欄なら改訂履歴なし");
+    txtHistoryLabel_ = new QLineEdit(frame7);
+    txtHistoryLabel_->setObjectName("txtHistoryLabel");
+    txtHistoryLabel_->setFixedWidth(80);
+    history->addWidget(label("改訂履歴の比較元", "Label6", frame7));
+    history->addWidget(txtHistoryFrom_, 1);
+    history->addWidget(label("版", "Label7", frame7));
+    history->addWidget(txtHistoryLabel_);
+    f7->addLayout(history);
     layout->addWidget(frame7);
 
     auto* buttons = new QHBoxLayout;
@@ -222,6 +236,8 @@ void OptionDialog::showControls(const OptionControls& c)
     txtTabSize_->setText(qt(c.txtTabSize));
     chkDocXlsx_->setChecked(c.chkDocXlsx);
     chkDocMarkdown_->setChecked(c.chkDocMarkdown);
+    txtHistoryFrom_->setText(qt(c.txtHistoryFrom));
+    txtHistoryLabel_->setText(qt(c.txtHistoryLabel));
 }
 
 void OptionDialog::readControls()
@@ -243,6 +259,8 @@ void OptionDialog::readControls()
     c.txtTabSize = utf8(txtTabSize_->text());
     c.chkDocXlsx = chkDocXlsx_->isChecked();
     c.chkDocMarkdown = chkDocMarkdown_->isChecked();
+    c.txtHistoryFrom = utf8(txtHistoryFrom_->text());
+    c.txtHistoryLabel = utf8(txtHistoryLabel_->text());
 }
 
 void OptionDialog::onStandardOutClicked()

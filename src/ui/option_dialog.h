@@ -50,6 +50,8 @@ private:
     QLineEdit* txtTabSize_ = nullptr;
     QCheckBox* chkDocXlsx_ = nullptr;
     QCheckBox* chkDocMarkdown_ = nullptr;
+    QLineEdit* txtHistoryFrom_ = nullptr;
+    QLineEdit* txtHistoryLabel_ = nullptr;
 };
 
 }  // namespace schemist::ui

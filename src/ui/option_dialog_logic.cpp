@@ -1,6 +1,7 @@
 // Options dialog rules.
 #include "ui/option_dialog_logic.h"
 
+#include "platform/text.h"
 #include "run/setting_number.h"
 
 #include <string>
@@ -56,6 +57,8 @@ void OptionDialogLogic::load(const RunSettings& s, const DocumentChoice& documen
     c_.txtTabSize = std::to_string(s.TabSize);
     c_.chkDocXlsx = documents.xlsx;
     c_.chkDocMarkdown = documents.markdown;
+    c_.txtHistoryFrom = documents.historyFrom;
+    c_.txtHistoryLabel = documents.historyLabel;
 }
 
 void OptionDialogLogic::chooseStandardOut()
@@ -99,6 +102,13 @@ std::optional<std::string> OptionDialogLogic::confirm(RunSettings& s)
 
 std::optional<std::string> OptionDialogLogic::confirm(RunSettings& s, DocumentChoice& documents)
 {
+    DocumentChoice chosen;
+    chosen.xlsx = c_.chkDocXlsx;
+    chosen.markdown = c_.chkDocMarkdown;
+    chosen.historyFrom = trimBlanks(c_.txtHistoryFrom);
+    chosen.historyLabel = trimBlanks(c_.txtHistoryLabel);
+    if (auto problem = chosen.problem())
+        return problem;
     std::optional<std::int16_t> commentPos = ParseSettingNumber(c_.txtCommentPos, 0, kCommentPosMax);
     if (!commentPos) {
         c_.txtCommentPos = std::to_string(shown_.CommentPos);
@@ -135,8 +145,7 @@ std::optional<std::string> OptionDialogLogic::confirm(RunSettings& s, DocumentCh
     s.FooterLeft = static_cast<std::int16_t>(c_.choices[3]);
     s.FooterCenter = static_cast<std::int16_t>(c_.choices[4]);
     s.FooterRight = static_cast<std::int16_t>(c_.choices[5]);
-    documents.xlsx = c_.chkDocXlsx;
-    documents.markdown = c_.chkDocMarkdown;
+    documents = chosen;
     return std::nullopt;
 }
 

@@ -38,6 +38,9 @@ struct OptionControls {
     // The definition documents group: chkDocXlsx, chkDocMarkdown.
     bool chkDocXlsx = false;
     bool chkDocMarkdown = false;
+    // The revision history: the snapshot it compares with, its version label.
+    std::string txtHistoryFrom;
+    std::string txtHistoryLabel;
 };
 
 class OptionDialogLogic {
@@ -56,7 +59,9 @@ public:
     // "設定": writes the controls back. A number the settings cannot hold is
     // refused with the returned message; nothing is written then, and the
     // box shows its old value again.
-    // The chosen documents are written back with the settings.
+    // The chosen documents are written back with the settings; a history
+    // without a document (or a label without a history) is refused as a
+    // number is.
     std::optional<std::string> confirm(RunSettings& settings, DocumentChoice& documents);
     std::optional<std::string> confirm(RunSettings& settings);
 

@@ -31,6 +31,11 @@ void checkOpened(const Project& project, const WindowProject& window, const std:
         refuse("プロジェクトファイルの入力データが見つかりません", path, "source.database (" + *project.database + ")");
     if (project.outputFolder && !directoryExists(*project.outputFolder))
         refuse("プロジェクトファイルの出力先フォルダが見つかりません", path, "output.folder (" + *project.outputFolder + ")");
+    if (project.historyFrom && !fileExists(*project.historyFrom))
+        refuse("プロジェクトファイルの改訂履歴の比較元が見つかりません", path, "output.history-from (" + *project.historyFrom + ")");
+    if (auto problem = window.documents.problem())
+        refuse("プロジェクトファイルの値が正しくありません", path,
+               (project.historyFrom ? "output.history-from (" : "output.history-label (") + *problem + ")");
     // The command line refuses --collection without class modules; so does the window.
     if (project.collection.value_or(false) && !window.settings.classModules())
         refuse("プロジェクトファイルの値が正しくありません", path,
@@ -62,6 +67,10 @@ Project ProjectLogic::projectOf(const WindowProject& w) const
     p.makeVB = w.makeVB;
     p.makeWorkbook = w.makeExcel;
     p.documents = w.documents.kinds();
+    if (!w.documents.historyFrom.empty())
+        p.historyFrom = w.documents.historyFrom;
+    if (!w.documents.historyLabel.empty())
+        p.historyLabel = w.documents.historyLabel;
     for (const ProjectNumberSetting& setting : projectNumberSettings())
         p.numbers[setting.key] = static_cast<std::int16_t>(settingNumber(w.settings, setting.setting));
     p.with = w.settings.WithFlag == kTrue;
@@ -90,6 +99,8 @@ WindowProject ProjectLogic::windowOf(const Project& p, const WindowProject& curr
     w.makeVB = p.makeVB.value_or(true);
     w.makeExcel = p.makeWorkbook.value_or(true);
     w.documents = DocumentChoice::fromKinds(p.documents.value_or(std::vector<std::string>{}));
+    w.documents.historyFrom = p.historyFrom.value_or("");
+    w.documents.historyLabel = p.historyLabel.value_or("");
     w.settings = RunSettings::startValues();
     for (const ProjectNumberSetting& setting : projectNumberSettings()) {
         auto it = p.numbers.find(setting.key);

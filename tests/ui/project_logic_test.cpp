@@ -29,6 +29,7 @@ protected:
         fs::create_directories(dir.file("out"));
         fs::create_directories(dir.file("elsewhere"));
         writeFile(dir.file("db/App.mdb"), "");
+        writeFile(dir.file("schema-1.0.json"), "{}");
     }
 
     // The window as it is right after start-up with a file listed and no
@@ -54,7 +55,7 @@ protected:
         w.outputFolder = dir.file("out");
         w.outputName = "DataAccess";
         w.makeExcel = false;
-        w.documents = {true, true};
+        w.documents = {true, true, dir.file("schema-1.0.json"), "1.1"};
         w.settings.ModuleKind = ModuleKind::ClassModules;
         w.settings.CollectionFlag = kTrue;
         w.settings.FieldStyle = FieldStyle::FieldsValue;
@@ -94,7 +95,7 @@ TEST_F(ProjectLogicTest, WhatIsSavedOpensAsTheSameWindowWithPathsRelativeToTheFi
     for (const char* line :
          {"database = \"db/App.mdb\"\n", "tables = [\"tblStaff\", \"商品\"]\n", "jet3-charset = \"CP1252\"\n",
           "folder = \"out\"\n", "name = \"DataAccess\"\n", "vb = true\n", "workbook = false\n",
-          "documents = [\"md\", \"xlsx\"]\n", "module-kind = \"class\"\n", "field-style = \"fields-value\"\n",
+          "documents = [\"md\", \"xlsx\"]\n", "history-from = \"schema-1.0.json\"\n", "history-label = \"1.1\"\n", "module-kind = \"class\"\n", "field-style = \"fields-value\"\n",
           "check-style = \"if-then-else\"\n", "comment-column = 40\n", "tab-size = 2\n",
           "header-left = \"page-number\"\n", "footer-center = \"none\"\n", "with = false\n", "collection = true\n",
           "work-store = \"team.db\"\n"})
@@ -160,6 +161,9 @@ TEST_F(ProjectLogicTest, FaultyFilesAreRefusedNamingFileKeyAndLine)
         {"[source]\ndatabase = \"db/Gone.mdb\"\n", {"入力データが見つかりません", "source.database", dir.file("db/Gone.mdb")}},
         {"[output]\nfolder = \"gone\"\n", {"出力先フォルダが見つかりません", "output.folder", dir.file("gone")}},
         {"[settings]\ncollection = true\n", {"settings.collection", "class"}},
+        {"[output]\nhistory-from = \"old.json\"\ndocuments = [\"md\"]\n", {"比較元が見つかりません", dir.file("old.json")}},
+        {"[output]\nhistory-from = \"schema-1.0.json\"\n", {"output.history-from", "定義書"}},
+        {"[output]\nhistory-label = \"1.1\"\ndocuments = [\"md\"]\n", {"output.history-label"}},
     };
     for (const Case& c : cases) {
         const std::string message = open(c.text, current);

@@ -173,9 +173,14 @@ TEST_F(ProjectWindowTest, AProjectOpenedFromTheMenuFillsTheWindowAndRunsAsTheCom
     fs::create_directories(work.file("db"));
     fs::create_directories(work.file("out"));
     copyFile(dataFile("sample.mdb"), work.file("db/App.mdb"));
+    // An older state of the database as a snapshot, for the revision history.
+    fs::create_directories(work.file("old"));
+    commandLine({work.file("db/App.mdb"), "--tables", "tblStaff", "--out", work.file("old"), "--no-vb", "--no-excel",
+                 "--definitions-json", work.file("App-1.0.json"), "--store", store.path()});
     const std::string project = work.file("app.toml");
     writeFile(project, "[source]\ndatabase = \"db/App.mdb\"\ntables = [\"TBLSTAFF\", \"商品\"]\n\n"
-                       "[output]\nfolder = \"out\"\nname = \"Staff\"\nworkbook = true\ndocuments = [\"md\", \"xlsx\"]\n\n"
+                       "[output]\nfolder = \"out\"\nname = \"Staff\"\nworkbook = true\ndocuments = [\"md\", \"xlsx\"]\n"
+                       "history-from = \"App-1.0.json\"\nhistory-label = \"1.1\"\n\n"
                        "[settings]\nmodule-kind = \"class\"\ncollection = true\nwith = false\ntab-size = 2\n"
                        "comment-column = 40\nfield-style = \"fields-value\"\nheader-left = \"file-name\"\n"
                        "footer-center = \"none\"\nwork-store = \"" + store.path() + "\"\n");
@@ -194,7 +199,7 @@ TEST_F(ProjectWindowTest, AProjectOpenedFromTheMenuFillsTheWindowAndRunsAsTheCom
     EXPECT_TRUE(w->statusBar()->currentMessage().contains("app.toml"));
     {
         OptionDialogUser user(
-            [](OptionDialog& d) {
+            [this](OptionDialog& d) {
                 EXPECT_TRUE(child<QRadioButton>(d, "optClassOut")->isChecked());
                 EXPECT_TRUE(child<QCheckBox>(d, "chkCollection")->isChecked());
                 EXPECT_FALSE(child<QCheckBox>(d, "chkWith")->isChecked());
@@ -203,6 +208,8 @@ TEST_F(ProjectWindowTest, AProjectOpenedFromTheMenuFillsTheWindowAndRunsAsTheCom
                 EXPECT_EQ(child<QLineEdit>(d, "txtCommentPos")->text(), "40");
                 EXPECT_TRUE(child<QCheckBox>(d, "chkDocXlsx")->isChecked());
                 EXPECT_TRUE(child<QCheckBox>(d, "chkDocMarkdown")->isChecked());
+                EXPECT_EQ(child<QLineEdit>(d, "txtHistoryFrom")->text(), QString::fromStdString(work.file("App-1.0.json")));
+                EXPECT_EQ(child<QLineEdit>(d, "txtHistoryLabel")->text(), "1.1");
             },
             "cmdCancel");
         clickButton(child<QPushButton>(*w, "cmdOption"));
@@ -210,6 +217,7 @@ TEST_F(ProjectWindowTest, AProjectOpenedFromTheMenuFillsTheWindowAndRunsAsTheCom
     }
     runAndClose(*w);
     EXPECT_GT(filesIn(work.file("out")).size(), 4u);
+    EXPECT_NE(readFile(work.file("out/Staff-doc/README.md")).find("改訂履歴"), std::string::npos);
 
     fs::create_directories(work.file("cli"));
     commandLine({"--project", project, "--out", work.file("cli")});
