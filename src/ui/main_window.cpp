@@ -8,7 +8,7 @@
 #include "ui/message_box.h"
 #include "ui/name_editor.h"
 #include "ui/option_dialog.h"
-#include "ui/run_summary.h"
+#include "ui/qt_texts.h"
 #include "ui/type_editor.h"
 #include "ui/volume_list.h"
 
@@ -18,7 +18,7 @@
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
-#include <QEventLoop>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QGridLayout>
@@ -33,7 +33,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
-#include <QThread>
 #include <QTreeView>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -118,8 +117,10 @@ QString manualPath()
 MainWindow::MainWindow(RunSettings& settings, std::optional<std::string> storeProblem, QWidget* parent)
     : QMainWindow(parent),
       logic_(settings, std::move(storeProblem)),
+      projects_(settings.WorkStorePath),
       openUrl_([](const QUrl& url) { return QDesktopServices::openUrl(url); })
 {
+    installJapaneseQtTexts();
     setObjectName("frmTabler");
     setWindowTitle(kMainCaption);
     buildControls();
@@ -271,6 +272,12 @@ void MainWindow::buildControls()
     connect(dirOutput_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& index) { chooseOutputFolder(outputDirs_->filePath(index)); });
     connect(files_, &QFileSystemModel::directoryLoaded, this, &MainWindow::onFileListLoaded);
+    // A file asked for in a folder read before it was made (a project's
+    // database copied in meanwhile) is chosen once the list shows it.
+    connect(files_, &QFileSystemModel::rowsInserted, this, [this] {
+        if (!pendingFile_.isEmpty())
+            onFileListLoaded(inputFolder_);
+    });
     // The selection, not the current index, says which file is chosen: a
     // mouse press moves the current index before it selects, the keyboard
     // selects before it moves it.
@@ -281,18 +288,33 @@ void MainWindow::buildControls()
     connect(cmdEnd_, &QPushButton::clicked, qApp, &QApplication::quit);
     connect(cmdDataInit_, &QPushButton::clicked, this, &MainWindow::rebuildDefaultData);
     connect(cmdOption_, &QPushButton::clicked, this, &MainWindow::openOptions);
-    const std::string& store = logic_.settings().WorkStorePath;
-    connect(cmdDefault_, &QPushButton::clicked, this, [this, store] { openStoreWindow<TypeEditor>(store); });
+    // The store as it is when clicked: an opened project may name another.
+    auto store = [this] { return logic_.settings().WorkStorePath; };
+    connect(cmdDefault_, &QPushButton::clicked, this, [this, store] { openStoreWindow<TypeEditor>(store()); });
     connect(cmdTopName_, &QPushButton::clicked, this,
-            [this, store] { openStoreWindow<NameEditor>(store, NameTableKind::Top); });
+            [this, store] { openStoreWindow<NameEditor>(store(), NameTableKind::Top); });
     connect(cmdEndName_, &QPushButton::clicked, this,
-            [this, store] { openStoreWindow<NameEditor>(store, NameTableKind::End); });
+            [this, store] { openStoreWindow<NameEditor>(store(), NameTableKind::End); });
     connect(cmdName_, &QPushButton::clicked, this,
-            [this, store] { openStoreWindow<NameEditor>(store, NameTableKind::Full); });
+            [this, store] { openStoreWindow<NameEditor>(store(), NameTableKind::Full); });
 }
 
 void MainWindow::buildMenu()
 {
+    QMenu* file = menuBar()->addMenu("ファイル(&F)");
+    file->setObjectName("mnuFile");
+    actOpenProject_ = file->addAction("プロジェクトを開く(&O)…");
+    actOpenProject_->setObjectName("ProjectOpen");
+    actOpenProject_->setShortcut(QKeySequence("Ctrl+O"));
+    actSaveProject_ = file->addAction("プロジェクトを保存(&S)…");
+    actSaveProject_->setObjectName("ProjectSave");
+    actSaveProject_->setShortcut(QKeySequence("Ctrl+S"));
+    // The window's own too, so that the keys work wherever the focus is.
+    addAction(actOpenProject_);
+    addAction(actSaveProject_);
+    connect(actOpenProject_, &QAction::triggered, this, &MainWindow::openProject);
+    connect(actSaveProject_, &QAction::triggered, this, &MainWindow::saveProject);
+
     QMenu* help = menuBar()->addMenu("ヘルプ");
     help->setObjectName("mnuHelp");
     QAction* helpDisp = help->addAction("Help");
@@ -312,6 +334,8 @@ void MainWindow::syncState(int progress)
                                                      cmdEndName_, txtFileName_, cmdDefault_, dirInput_, dirOutput_,
                                                      flstInput_})
         w->setEnabled(on);
+    actOpenProject_->setEnabled(on);
+    actSaveProject_->setEnabled(on);
     cmdStart_->setEnabled(logic_.startEnabled());
     prgBar_->setValue(progress);
 }
@@ -376,6 +400,8 @@ void MainWindow::openDatabase(const QString& path)
 {
     QFileInfo info(path);
     pendingFile_ = info.absoluteFilePath();
+    // Also when the folder is the one shown already: the file is chosen in it.
+    selectFirstFile_ = true;
     chooseInputFolder(info.absolutePath());
     onFileListLoaded(inputFolder_);
 }
@@ -407,8 +433,12 @@ void MainWindow::onFileListLoaded(const QString& folder)
         return;  // the asked-for file has not been read yet
     selectFirstFile_ = false;
     pendingFile_.clear();
+    // Chosen again while selected: its tables are listed again all the same.
+    const bool alreadyChosen = !listedFile_.isEmpty() && files_->filePath(chosen) == listedFile_;
     flstInput_->setCurrentIndex(chosen);
     flstInput_->scrollTo(chosen);
+    if (alreadyChosen)
+        onFileChosen();
 }
 
 QString MainWindow::selectedFile() const
@@ -432,6 +462,9 @@ void MainWindow::onFileChosen()
     }
     logic_.fileChosen(utf8(path));
     showTables();
+    if (pendingTables_ && pendingTables_->database != path)
+        pendingTables_.reset();  // another file was chosen meanwhile
+    selectPendingTables();
 }
 
 void MainWindow::showTables()
@@ -467,65 +500,6 @@ void MainWindow::closeEvent(QCloseEvent* event)
         return;
     }
     QMainWindow::closeEvent(event);
-}
-
-// The run works on a thread of its own while this thread keeps painting the
-// window (and lets the window manager move it); input to the window's
-// controls is held back until the run is over.
-void MainWindow::runElsewhere(const std::function<void()>& work)
-{
-    running_ = true;
-    QEventLoop loop;
-    QThread* thread = QThread::create(work);
-    connect(thread, &QThread::finished, &loop, &QEventLoop::quit);
-    thread->start();
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
-    thread->wait();
-    delete thread;
-    running_ = false;
-}
-
-void MainWindow::start()
-{
-    RunRequest request;
-    // The file whose tables are listed, so names and file always belong together.
-    request.sourcePath = utf8(listedFile_);
-    for (int i = 0; i < lstTableName_->count(); ++i)
-        if (lstTableName_->item(i)->isSelected())
-            request.tables.push_back(utf8(lstTableName_->item(i)->text()));
-    request.outputFolder = utf8(outputFolder_);
-    request.outputName = utf8(txtFileName_->text());
-    request.makeVB = chkMakeVB_->isChecked();
-    request.makeExcel = chkMakeExcel_->isChecked();
-
-    StartAnswer answer = logic_.start(request, [this](const std::function<void()>& work) { runElsewhere(work); });
-    syncState();
-    if (answer.ran && answer.outcome.succeeded) {
-        reportSuccess(answer.outcome);
-        return;
-    }
-    if (answer.message)
-        showMessage(this, kApplicationTitle, qt(*answer.message));
-    if (answer.focusOutputName) {
-        txtFileName_->setFocus();
-        txtFileName_->selectAll();
-    }
-    if (answer.warnings)
-        showMessage(this, kApplicationTitle, qt(*answer.warnings));
-}
-
-void MainWindow::reportSuccess(const RunOutcome& outcome)
-{
-    const std::string folder = utf8(outputFolder_);
-    // Files left as they were because their content did not change are this
-    // run's outputs too.
-    std::vector<std::string> files = outcome.writtenFiles;
-    files.insert(files.end(), outcome.unchangedFiles.begin(), outcome.unchangedFiles.end());
-    const QString text = qt(runSummaryMessage(folder, files, outcome.warnings));
-    if (!askQuestion(this, kApplicationTitle, text, kOpenOutputFolder, kCloseSummary))
-        return;
-    if (!openUrl_(QUrl::fromLocalFile(outputFolder_)))
-        showMessage(this, kApplicationTitle, "出力フォルダを開けません: " + outputFolder_);
 }
 
 void MainWindow::rebuildDefaultData()
@@ -577,7 +551,7 @@ void MainWindow::openStoreWindow(Args&&... args)
 
 void MainWindow::openOptions()
 {
-    OptionDialog dialog(logic_.settings(), this);
+    OptionDialog dialog(logic_.settings(), logic_.documents(), this);
     dialog.exec();
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "ui/main_window_logic.h"
+#include "ui/project_logic.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -18,6 +19,7 @@ class QLabel;
 class QLineEdit;
 class QListView;
 class QListWidget;
+class QAction;
 class QProgressBar;
 class QPushButton;
 class QTreeView;
@@ -64,6 +66,17 @@ public:
     void showHelp();
     void refreshDriveLists();
 
+    // "プロジェクトを開く…" / "プロジェクトを保存…": the file asked for in a
+    // file dialog, then read into the window or written from it.
+    void openProject();
+    void saveProject();
+    // The same for a file already chosen; false after a message box saying
+    // why nothing changed.
+    bool openProjectFile(const QString& path);
+    bool saveProjectFile(const QString& path);
+    // What the window holds that a project file records.
+    WindowProject windowProject() const;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -83,8 +96,21 @@ private:
     void openStoreWindow(Args&&... args);
     void openOptions();
     void reportSuccess(const RunOutcome& outcome);
+    void showProject(const WindowProject& project, const QString& note);
+    void selectPendingTables();
+    QString askProjectPath(bool saving);
+
+    // The tables an opened project selects once its database is listed.
+    struct PendingTables {
+        QString database;
+        bool everyTable = false;
+        std::vector<std::string> names;
+        QString note;  // for the status line once the tables are selected
+    };
 
     MainWindowLogic logic_;
+    ProjectLogic projects_;
+    std::optional<PendingTables> pendingTables_;
     bool running_ = false;
     QString inputFolder_;
     QString outputFolder_;
@@ -113,6 +139,8 @@ private:
     QPushButton* cmdDataInit_ = nullptr;
     QPushButton* cmdOption_ = nullptr;
     QProgressBar* prgBar_ = nullptr;
+    QAction* actOpenProject_ = nullptr;
+    QAction* actSaveProject_ = nullptr;
     QFileSystemModel* inputDirs_ = nullptr;
     QFileSystemModel* outputDirs_ = nullptr;
     QFileSystemModel* files_ = nullptr;

@@ -4,6 +4,7 @@
 #include "platform/error.h"
 #include "platform/text.h"
 #include "run/output_name.h"
+#include "run/startup.h"
 #include "store/default_data.h"
 
 namespace schemist::ui {
@@ -71,6 +72,16 @@ std::optional<std::string> MainWindowLogic::storeMessage()
     return storeProblem_;
 }
 
+std::optional<std::string> MainWindowLogic::useWorkStore(const std::string& path)
+{
+    if (path == settings_.WorkStorePath)
+        return storeMessage();
+    StartupState state = Startup(processEnvironment(), path);
+    settings_.WorkStorePath = path;
+    storeProblem_ = state.storeProblem;
+    return storeProblem_;
+}
+
 StartAnswer MainWindowLogic::start(const RunRequest& request, const Executor& executor)
 {
     StartAnswer answer;
@@ -88,10 +99,19 @@ StartAnswer MainWindowLogic::start(const RunRequest& request, const Executor& ex
         answer.message = problem;
         return answer;
     }
+    // The documents as the options dialog chose them, with the snapshot of
+    // their revision history read before anything else is.
+    RunRequest run = request;
+    try {
+        documents_.applyTo(run);
+    } catch (const Error& e) {
+        answer.message = e.what();
+        return answer;
+    }
     enableControls(false);
     // The driver sets every value itself, 0 last.
     Progress progress([this](int value) { setProgress(value); });
-    auto work = [&] { answer.outcome = driver_.start(request, progress); };
+    auto work = [&] { answer.outcome = driver_.start(run, progress); };
     if (executor)
         executor(work);
     else

@@ -7,6 +7,7 @@
 #include "platform/report.h"
 #include "run/run_driver.h"
 #include "model/run_settings.h"
+#include "ui/document_choice.h"
 
 #include <atomic>
 #include <functional>
@@ -77,12 +78,28 @@ public:
     const RunSettings& settings() const { return settings_; }
     RunSettings& settings() { return settings_; }
 
+    // The definition documents a run makes (the options dialog's choice);
+    // Start sets them in the request it is given.
+    const DocumentChoice& documents() const { return documents_; }
+    DocumentChoice& documents() { return documents_; }
+
+    // Character set of Access 97 files, for listing and for runs.
+    const std::string& jet3Charset() const { return driver_.jet3Charset; }
+    void setJet3Charset(const std::string& charset) { driver_.jet3Charset = charset; }
+
+    // Runs and the maintenance windows use the work store at `path` from now
+    // on: made with its default data when missing, checked when present, as
+    // at start-up. Returns the store's problem, which then answers Start and
+    // the editors until the store is put right.
+    std::optional<std::string> useWorkStore(const std::string& path);
+
 private:
     void changed();
 
     RunSettings& settings_;
     RunDriver driver_;
     std::optional<std::string> storeProblem_;
+    DocumentChoice documents_;
     StateObserver observer_;
     bool startEnabled_ = false;
     bool controlsEnabled_ = true;

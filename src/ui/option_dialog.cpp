@@ -46,13 +46,14 @@ QLabel* label(const QString& text, const QString& name, QWidget* parent)
 
 }  // namespace
 
-OptionDialog::OptionDialog(RunSettings& settings, QWidget* parent) : QDialog(parent), settings_(settings)
+OptionDialog::OptionDialog(RunSettings& settings, DocumentChoice& documents, QWidget* parent)
+    : QDialog(parent), settings_(settings), documents_(documents)
 {
     setObjectName("frmOption");
     setWindowTitle(kOptionCaption);
     setModal(true);
     buildControls();
-    logic_.load(settings_);
+    logic_.load(settings_, documents_);
     showControls(logic_.controls());
 }
 
@@ -162,6 +163,33 @@ void OptionDialog::buildControls()
     vb->addLayout(numbers);
     layout->addWidget(frame2);
 
+    // Documents for review beside the workbook above; none unless ticked,
+    // so that a run makes only the usual outputs by default.
+    auto* frame7 = new QGroupBox("定義書の作成 (レビュー用、出力先フォルダに作成)", this);
+    frame7->setObjectName("Frame7");
+    auto* f7 = new QVBoxLayout(frame7);
+    chkDocXlsx_ = new QCheckBox("テーブル定義書 (Excel、出力ファイル名.xlsx)", frame7);
+    chkDocXlsx_->setObjectName("chkDocXlsx");
+    chkDocMarkdown_ = new QCheckBox("テーブル定義書 (Markdown と ER 図、フォルダ 出力ファイル名-doc)", frame7);
+    chkDocMarkdown_->setObjectName("chkDocMarkdown");
+    f7->addWidget(chkDocXlsx_);
+    f7->addWidget(chkDocMarkdown_);
+    // The revision history (改訂履歴) against a snapshot written by
+    // schemist-cli --definitions-json; empty for none.
+    auto* history = new QHBoxLayout;
+    txtHistoryFrom_ = new QLineEdit(frame7);
+    txtHistoryFrom_->setObjectName("txtHistoryFrom");
+    txtHistoryFrom_->setPlaceholderText("比較元のスナップショット (.json) のパス。空欄なら改訂履歴なし");
+    txtHistoryLabel_ = new QLineEdit(frame7);
+    txtHistoryLabel_->setObjectName("txtHistoryLabel");
+    txtHistoryLabel_->setFixedWidth(80);
+    history->addWidget(label("改訂履歴の比較元", "Label6", frame7));
+    history->addWidget(txtHistoryFrom_, 1);
+    history->addWidget(label("版", "Label7", frame7));
+    history->addWidget(txtHistoryLabel_);
+    f7->addLayout(history);
+    layout->addWidget(frame7);
+
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     auto* ok = new QPushButton("設定", this);
@@ -206,6 +234,10 @@ void OptionDialog::showControls(const OptionControls& c)
     chkWith_->setChecked(c.chkWith);
     txtCommentPos_->setText(qt(c.txtCommentPos));
     txtTabSize_->setText(qt(c.txtTabSize));
+    chkDocXlsx_->setChecked(c.chkDocXlsx);
+    chkDocMarkdown_->setChecked(c.chkDocMarkdown);
+    txtHistoryFrom_->setText(qt(c.txtHistoryFrom));
+    txtHistoryLabel_->setText(qt(c.txtHistoryLabel));
 }
 
 void OptionDialog::readControls()
@@ -225,6 +257,10 @@ void OptionDialog::readControls()
     c.chkWith = chkWith_->isChecked();
     c.txtCommentPos = utf8(txtCommentPos_->text());
     c.txtTabSize = utf8(txtTabSize_->text());
+    c.chkDocXlsx = chkDocXlsx_->isChecked();
+    c.chkDocMarkdown = chkDocMarkdown_->isChecked();
+    c.txtHistoryFrom = utf8(txtHistoryFrom_->text());
+    c.txtHistoryLabel = utf8(txtHistoryLabel_->text());
 }
 
 void OptionDialog::onStandardOutClicked()
@@ -244,7 +280,7 @@ void OptionDialog::onClassOutClicked()
 void OptionDialog::onOk()
 {
     readControls();
-    if (auto refused = logic_.confirm(settings_)) {
+    if (auto refused = logic_.confirm(settings_, documents_)) {
         showControls(logic_.controls());
         showMessage(this, kOptionCaption, qt(*refused));
         return;

@@ -18,7 +18,8 @@ namespace schemist::ui {
 class OptionDialog : public QDialog {
     Q_OBJECT
 public:
-    OptionDialog(RunSettings& settings, QWidget* parent = nullptr);
+    // "設定" writes the dialog back into both `settings` and `documents`.
+    OptionDialog(RunSettings& settings, DocumentChoice& documents, QWidget* parent = nullptr);
 
     OptionDialogLogic& logic() { return logic_; }
 
@@ -31,6 +32,7 @@ private:
     void onOk();
 
     RunSettings& settings_;
+    DocumentChoice& documents_;
     OptionDialogLogic logic_;
     std::array<QComboBox*, 6> choices_{};
     QRadioButton* optStandardOut_ = nullptr;
@@ -46,6 +48,10 @@ private:
     QCheckBox* chkWith_ = nullptr;
     QLineEdit* txtCommentPos_ = nullptr;
     QLineEdit* txtTabSize_ = nullptr;
+    QCheckBox* chkDocXlsx_ = nullptr;
+    QCheckBox* chkDocMarkdown_ = nullptr;
+    QLineEdit* txtHistoryFrom_ = nullptr;
+    QLineEdit* txtHistoryLabel_ = nullptr;
 };
 
 }  // namespace schemist::ui

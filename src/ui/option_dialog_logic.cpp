@@ -1,6 +1,7 @@
 // Options dialog rules.
 #include "ui/option_dialog_logic.h"
 
+#include "platform/text.h"
 #include "run/setting_number.h"
 
 #include <string>
@@ -16,7 +17,7 @@ void select(OptionButton& chosen, OptionButton& partner)
 
 }  // namespace
 
-void OptionDialogLogic::load(const RunSettings& s)
+void OptionDialogLogic::load(const RunSettings& s, const DocumentChoice& documents)
 {
     shown_ = s;
     c_ = OptionControls{};
@@ -54,6 +55,10 @@ void OptionDialogLogic::load(const RunSettings& s)
     c_.chkWith = s.WithFlag == kTrue;
     c_.txtCommentPos = std::to_string(s.CommentPos);
     c_.txtTabSize = std::to_string(s.TabSize);
+    c_.chkDocXlsx = documents.xlsx;
+    c_.chkDocMarkdown = documents.markdown;
+    c_.txtHistoryFrom = documents.historyFrom;
+    c_.txtHistoryLabel = documents.historyLabel;
 }
 
 void OptionDialogLogic::chooseStandardOut()
@@ -91,6 +96,19 @@ void OptionDialogLogic::clickStandardOut()
 
 std::optional<std::string> OptionDialogLogic::confirm(RunSettings& s)
 {
+    DocumentChoice unused;
+    return confirm(s, unused);
+}
+
+std::optional<std::string> OptionDialogLogic::confirm(RunSettings& s, DocumentChoice& documents)
+{
+    DocumentChoice chosen;
+    chosen.xlsx = c_.chkDocXlsx;
+    chosen.markdown = c_.chkDocMarkdown;
+    chosen.historyFrom = trimBlanks(c_.txtHistoryFrom);
+    chosen.historyLabel = trimBlanks(c_.txtHistoryLabel);
+    if (auto problem = chosen.problem())
+        return problem;
     std::optional<std::int16_t> commentPos = ParseSettingNumber(c_.txtCommentPos, 0, kCommentPosMax);
     if (!commentPos) {
         c_.txtCommentPos = std::to_string(shown_.CommentPos);
@@ -127,6 +145,7 @@ std::optional<std::string> OptionDialogLogic::confirm(RunSettings& s)
     s.FooterLeft = static_cast<std::int16_t>(c_.choices[3]);
     s.FooterCenter = static_cast<std::int16_t>(c_.choices[4]);
     s.FooterRight = static_cast<std::int16_t>(c_.choices[5]);
+    documents = chosen;
     return std::nullopt;
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "model/run_settings.h"
+#include "ui/document_choice.h"
 
 #include <array>
 #include <optional>
@@ -34,12 +35,18 @@ struct OptionControls {
     bool chkWith = false;
     std::string txtCommentPos;
     std::string txtTabSize;
+    // The definition documents group: chkDocXlsx, chkDocMarkdown.
+    bool chkDocXlsx = false;
+    bool chkDocMarkdown = false;
+    // The revision history: the snapshot it compares with, its version label.
+    std::string txtHistoryFrom;
+    std::string txtHistoryLabel;
 };
 
 class OptionDialogLogic {
 public:
-    // Form load: shows the settings in the controls.
-    void load(const RunSettings& settings);
+    // Form load: shows the settings and the chosen documents in the controls.
+    void load(const RunSettings& settings, const DocumentChoice& documents = {});
 
     OptionControls& controls() { return c_; }
     const OptionControls& controls() const { return c_; }
@@ -52,6 +59,10 @@ public:
     // "設定": writes the controls back. A number the settings cannot hold is
     // refused with the returned message; nothing is written then, and the
     // box shows its old value again.
+    // The chosen documents are written back with the settings; a history
+    // without a document (or a label without a history) is refused as a
+    // number is.
+    std::optional<std::string> confirm(RunSettings& settings, DocumentChoice& documents);
     std::optional<std::string> confirm(RunSettings& settings);
 
     // Key press of either number box: digits only (Backspace discarded too).

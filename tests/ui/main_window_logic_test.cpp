@@ -56,6 +56,28 @@ TEST(MainWindowLogic, StartIsDisabledAtLoadAfterAFileChangeAndWhenTheFileListLos
     EXPECT_FALSE(logic.startEnabled());
 }
 
+// A project naming another store: made when missing, its problem answering
+// the editors when it is not a store, and the window's own store usable again.
+TEST(MainWindowLogic, AnotherWorkStoreIsMadeOrCheckedAsAtStartUp)
+{
+    FreshStore store;
+    RunSettings settings = settingsFor(store);
+    MainWindowLogic logic(settings, std::nullopt);
+    const std::string team = store.dir().file("team.db");
+    EXPECT_FALSE(logic.useWorkStore(team));
+    EXPECT_EQ(settings.WorkStorePath, team);
+    EXPECT_TRUE(dao::Database::open(team, dao::OpenMode::Shared).hasTable(kDefaultTypeTable));
+
+    const std::string broken = store.dir().file("broken.db");
+    writeFile(broken, "not a store");
+    auto problem = logic.useWorkStore(broken);
+    ASSERT_TRUE(problem);
+    EXPECT_NE(problem->find("broken.db"), std::string::npos) << *problem;
+    EXPECT_EQ(logic.storeMessage(), problem);
+    EXPECT_FALSE(logic.useWorkStore(store.path()));
+    EXPECT_FALSE(logic.storeMessage());
+}
+
 TEST(MainWindowLogic, SystemOnlyDatabaseListsNoTables)
 {
     FreshStore store;

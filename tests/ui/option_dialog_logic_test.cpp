@@ -167,6 +167,59 @@ TEST(OptionDialogLogic, ConfirmWritesEveryControl)
     EXPECT_EQ(s.FooterRight, 2);
 }
 
+// The documents group shows the window's choice and writes it back with the
+// settings, and only then: a refused number leaves the choice as it was.
+TEST(OptionDialogLogic, DocumentsAreShownAndWrittenBackWithTheSettingsOnly)
+{
+    RunSettings s = startValues();
+    ui::DocumentChoice documents;
+    OptionDialogLogic dialog;
+    dialog.load(s, documents);
+    EXPECT_FALSE(dialog.controls().chkDocXlsx || dialog.controls().chkDocMarkdown);  // off by default
+    dialog.controls().chkDocMarkdown = true;
+    dialog.controls().txtTabSize = "99999";
+    ASSERT_TRUE(dialog.confirm(s, documents));
+    EXPECT_EQ(documents, ui::DocumentChoice{});
+    dialog.controls().txtTabSize = "4";
+    ASSERT_FALSE(dialog.confirm(s, documents));
+    EXPECT_TRUE(documents.markdown);
+    EXPECT_FALSE(documents.xlsx);
+
+    OptionDialogLogic again;
+    again.load(s, {false, true});
+    EXPECT_TRUE(again.controls().chkDocXlsx);
+    EXPECT_FALSE(again.controls().chkDocMarkdown);
+    EXPECT_EQ(ui::DocumentChoice::fromKinds({"xlsx", "md"}).kinds(), (std::vector<std::string>{"md", "xlsx"}));
+}
+
+// A revision history needs a document to appear in and a label needs a
+// history, as on the command line; refused, nothing is written.
+TEST(OptionDialogLogic, AHistoryIsTakenOnlyWithADocumentAndALabelOnlyWithAHistory)
+{
+    RunSettings s = startValues();
+    s.TabSize = 6;
+    ui::DocumentChoice documents;
+    OptionDialogLogic dialog;
+    dialog.load(s, documents);
+    ui::OptionControls& c = dialog.controls();
+    c.txtTabSize = "8";
+    c.txtHistoryFrom = " schema/App-1.0.json ";
+    ASSERT_TRUE(dialog.confirm(s, documents));
+    c.txtHistoryFrom = "";
+    c.txtHistoryLabel = "1.1";
+    c.chkDocXlsx = true;
+    ASSERT_TRUE(dialog.confirm(s, documents));
+    EXPECT_EQ(documents, ui::DocumentChoice{});
+    EXPECT_EQ(s.TabSize, 6);
+
+    c.txtHistoryFrom = " schema/App-1.0.json ";
+    ASSERT_FALSE(dialog.confirm(s, documents));
+    EXPECT_EQ(documents.historyFrom, "schema/App-1.0.json");
+    EXPECT_EQ(documents.historyLabel, "1.1");
+    EXPECT_TRUE(documents.xlsx);
+    EXPECT_EQ(s.TabSize, 8);
+}
+
 TEST(OptionDialogLogic, NumberKeysAreDigitsOnly)
 {
     for (char32_t c : {U'a', U' ', U'-', U'\b', U'.', U'\r'})

@@ -77,7 +77,8 @@ TEST(Screenshots, EveryWindow)
         QTest::mouseClick(tables->viewport(), Qt::LeftButton, {}, tables->visualItemRect(tables->item(0)).center());
     save(main, "main_window");
 
-    OptionDialog options(settings);
+    DocumentChoice documentChoice;
+    OptionDialog options(settings, documentChoice);
     save(options, "options");
 
     TypeEditor types(store.path());

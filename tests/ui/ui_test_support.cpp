@@ -7,6 +7,12 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QCompleter>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QGroupBox>
 #include <QLabel>
 #include <QStyleHints>
@@ -99,5 +105,77 @@ QuestionAnswerer::QuestionAnswerer(const QString& buttonText) : timer_(new QTime
 }
 
 QuestionAnswerer::~QuestionAnswerer() { delete timer_; }
+
+namespace {
+
+QStringList captionsOf(QWidget& dialog)
+{
+    QStringList all = texts(dialog);
+    for (auto* w : dialog.findChildren<QWidget*>())
+        if (!w->toolTip().isEmpty())
+            all << w->toolTip();
+    for (auto* view : dialog.findChildren<QAbstractItemView*>()) {
+        const QAbstractItemModel* model = view->model();
+        for (int c = 0; model && c < model->columnCount(); ++c)
+            all << model->headerData(c, Qt::Horizontal).toString();
+    }
+    return all;
+}
+
+}  // namespace
+
+FileDialogAnswerer::FileDialogAnswerer(const QString& path) : timer_(new QTimer)
+{
+    timer_->setInterval(20);
+    auto ticks = std::make_shared<int>(0);
+    QObject::connect(timer_, &QTimer::timeout, [title = title_, texts = texts_, answered = answered_, path, ticks] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible())
+            return;
+        auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+        if (!name || !name->isVisible())
+            return;
+        if (!*answered) {
+            *title = dialog->windowTitle();
+            *texts = captionsOf(*dialog);
+            *answered = true;
+            name->setFocus();
+            QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(name, path, Qt::NoModifier, 5);  // at a typing pace: the dialog follows each key
+            return;
+        }
+        // A user reads what the dialog made of the typing before pressing Enter.
+        if (++*ticks < 10)
+            return;
+        // The completion list the typing opened is closed first, as a user
+        // closes it, so that Enter goes to the dialog.
+        QWidget* popup = name->completer() ? name->completer()->popup() : nullptr;
+        if (popup && popup->isVisible())
+            QTest::keyClick(popup, Qt::Key_Escape);
+        else
+            QTest::keyClick(name, Qt::Key_Return);
+    });
+    timer_->start();
+}
+
+FileDialogAnswerer::~FileDialogAnswerer() { delete timer_; }
+
+void clickMenuEntry(QMainWindow& window, const QString& menuTitle, const QString& entryText)
+{
+    QMenuBar* bar = window.menuBar();
+    QMenu* menu = nullptr;
+    for (QAction* action : bar->actions())
+        if (action->menu() && action->text().remove('&').startsWith(QString(menuTitle).remove('&')))
+            menu = action->menu();
+    ASSERT_NE(menu, nullptr) << menuTitle.toStdString();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu->menuAction()).center());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return menu->isVisible(); }, 2000));
+    for (QAction* action : menu->actions())
+        if (action->text().remove('&').startsWith(QString(entryText).remove('&'))) {
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+            return;
+        }
+    ADD_FAILURE() << "no entry " << entryText.toStdString();
+}
 
 }  // namespace schemist::test

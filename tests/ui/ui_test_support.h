@@ -22,6 +22,7 @@ inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << tex
 
 class QAbstractButton;
 class QComboBox;
+class QMainWindow;
 class QTimer;
 class QAbstractItemView;
 
@@ -90,5 +91,27 @@ private:
     std::shared_ptr<bool> answered_ = std::make_shared<bool>(false);
     QTimer* timer_;
 };
+
+// Answers the next file dialog as a user does: the path typed into its file
+// name box, then Enter. Keeps the dialog's title.
+class FileDialogAnswerer {
+public:
+    explicit FileDialogAnswerer(const QString& path);
+    ~FileDialogAnswerer();
+    bool answered() const { return *answered_; }
+    const QString& title() const { return *title_; }
+    // Every caption, tooltip and column heading the dialog showed.
+    const QStringList& shownTexts() const { return *texts_; }
+
+private:
+    std::shared_ptr<QString> title_ = std::make_shared<QString>();
+    std::shared_ptr<QStringList> texts_ = std::make_shared<QStringList>();
+    std::shared_ptr<bool> answered_ = std::make_shared<bool>(false);
+    QTimer* timer_;
+};
+
+// The menu `menuTitle` opened by a click on the menu bar, then its entry
+// `entryText` clicked.
+void clickMenuEntry(QMainWindow& window, const QString& menuTitle, const QString& entryText);
 
 }  // namespace schemist::test

@@ -87,12 +87,13 @@ TEST(SplashWindow, ShowsItsLabelsAndOpensTheMainWindowAfterItsTimer)
 class OptionDialogTest : public testing::Test {
 protected:
     RunSettings settings = RunSettings::startValues();
+    DocumentChoice documents;
     MessageRecorder messages;
 };
 
 TEST_F(OptionDialogTest, ShowsItsCaptionsAndTheStartValues)
 {
-    OptionDialog d(settings);
+    OptionDialog d(settings, documents);
     d.show();
     EXPECT_EQ(d.windowTitle(), "オプション設定");
     const QStringList all = texts(d);
@@ -135,7 +136,7 @@ void clickCheck(QAbstractButton* box) { QTest::mouseClick(box, Qt::LeftButton, {
 
 TEST_F(OptionDialogTest, NumberBoxesTakeDigitsOnlyFromRealKeys)
 {
-    OptionDialog d(settings);
+    OptionDialog d(settings, documents);
     showActive(d);
     auto* tab = child<QLineEdit>(d, "txtTabSize");
     typeInto(tab, "");
@@ -156,7 +157,7 @@ TEST_F(OptionDialogTest, NumberBoxesTakeDigitsOnlyFromRealKeys)
 TEST_F(OptionDialogTest, ClassModulesAndHeaderChoicesThenConfirmThenReopen)
 {
     {
-        OptionDialog d(settings);
+        OptionDialog d(settings, documents);
         showActive(d);
         auto* classOut = child<QRadioButton>(d, "optClassOut");
         clickCheck(classOut);
@@ -176,7 +177,7 @@ TEST_F(OptionDialogTest, ClassModulesAndHeaderChoicesThenConfirmThenReopen)
     EXPECT_EQ(settings.CollectionFlag, kTrue);
     EXPECT_EQ(settings.HeaderLeft, 3);
     EXPECT_EQ(settings.FooterRight, 1);
-    OptionDialog again(settings);
+    OptionDialog again(settings, documents);
     EXPECT_TRUE(child<QRadioButton>(again, "optClassOut")->isChecked());
     EXPECT_TRUE(child<QCheckBox>(again, "chkCollection")->isChecked());
     EXPECT_FALSE(child<QGroupBox>(again, "Frame5")->isEnabled());
@@ -185,7 +186,7 @@ TEST_F(OptionDialogTest, ClassModulesAndHeaderChoicesThenConfirmThenReopen)
 
 TEST_F(OptionDialogTest, OversizedTabSizeIsRefusedAndTheDialogStays)
 {
-    OptionDialog d(settings);
+    OptionDialog d(settings, documents);
     showActive(d);
     typeInto(child<QLineEdit>(d, "txtTabSize"), "40000");
     clickButton(child<QPushButton>(d, "cmdOk"));
@@ -199,7 +200,7 @@ TEST_F(OptionDialogTest, OversizedTabSizeIsRefusedAndTheDialogStays)
 TEST_F(OptionDialogTest, CancelChangesNothing)
 {
     const RunSettings before = settings;
-    OptionDialog d(settings);
+    OptionDialog d(settings, documents);
     showActive(d);
     clickCheck(child<QCheckBox>(d, "chkWith"));
     EXPECT_FALSE(child<QCheckBox>(d, "chkWith")->isChecked());
