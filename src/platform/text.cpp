@@ -68,41 +68,65 @@ bool isAsciiOnly(std::string_view text)
 }
 
 // Appends the CP932 form of a run of non-ASCII characters; a character that
-// CP932 cannot hold becomes "?".
-void convertNonAscii(std::string_view utf8, Cp932Text& result)
+// CP932 cannot hold becomes "?". Returns true when one did.
+bool convertNonAscii(std::string_view utf8, std::string& out)
 {
     thread_local Converter converter("CP932", "UTF-8");
     const char* in = utf8.data();
     std::size_t left = utf8.size();
-    while (!converter.convert(in, left, result.bytes)) {
+    bool lossy = false;
+    while (!converter.convert(in, left, out)) {
         // Skip the one character iconv refused and write "?" for it.
         std::size_t skip = std::min(left, utf8SequenceLength(static_cast<unsigned char>(*in)));
         in += skip;
         left -= skip;
-        result.bytes.push_back('?');
-        result.lossy = true;
+        out.push_back('?');
+        lossy = true;
     }
+    return lossy;
 }
 
 // The same through a small memory of runs already converted: generated
 // source repeats each table's and field's comment in several routines.
-void encodeNonAscii(std::string_view utf8, Cp932Text& result)
+bool encodeNonAscii(std::string_view utf8, std::string& out)
 {
     constexpr std::size_t kRemembered = 4096;
     thread_local std::map<std::string, Cp932Text, std::less<>> converted;
     auto it = converted.find(utf8);
     if (it == converted.end()) {
         Cp932Text run;
-        convertNonAscii(utf8, run);
+        run.lossy = convertNonAscii(utf8, run.bytes);
         if (converted.size() >= kRemembered)
             converted.clear();
         it = converted.emplace(std::string(utf8), std::move(run)).first;
     }
-    result.bytes += it->second.bytes;
-    result.lossy = result.lossy || it->second.lossy;
+    out += it->second.bytes;
+    return it->second.lossy;
 }
 
 }  // namespace
+
+bool appendCp932(std::string& out, std::string_view utf8)
+{
+    // ASCII stands as it is in CP932 and the code page keeps no shift state,
+    // so only the runs of other characters go through iconv; generated lines
+    // are mostly ASCII around a Japanese comment.
+    bool lossy = false;
+    std::size_t pos = 0;
+    while (pos < utf8.size()) {
+        std::size_t run = pos;
+        while (run < utf8.size() && static_cast<unsigned char>(utf8[run]) < 0x80)
+            ++run;
+        out.append(utf8.data() + pos, run - pos);
+        std::size_t end = run;
+        while (end < utf8.size() && static_cast<unsigned char>(utf8[end]) >= 0x80)
+            ++end;
+        if (end > run && encodeNonAscii(utf8.substr(run, end - run), out))
+            lossy = true;
+        pos = end;
+    }
+    return lossy;
+}
 
 Cp932Text encodeCp932(std::string_view utf8)
 {
@@ -111,23 +135,8 @@ Cp932Text encodeCp932(std::string_view utf8)
         result.bytes.assign(utf8);
         return result;
     }
-    // ASCII stands as it is in CP932 and the code page keeps no shift state,
-    // so only the runs of other characters go through iconv; generated lines
-    // are mostly ASCII around a Japanese comment.
     result.bytes.reserve(utf8.size());
-    std::size_t pos = 0;
-    while (pos < utf8.size()) {
-        std::size_t run = pos;
-        while (run < utf8.size() && static_cast<unsigned char>(utf8[run]) < 0x80)
-            ++run;
-        result.bytes.append(utf8.data() + pos, run - pos);
-        std::size_t end = run;
-        while (end < utf8.size() && static_cast<unsigned char>(utf8[end]) >= 0x80)
-            ++end;
-        if (end > run)
-            encodeNonAscii(utf8.substr(run, end - run), result);
-        pos = end;
-    }
+    result.lossy = appendCp932(result.bytes, utf8);
     return result;
 }
 
@@ -145,7 +154,13 @@ bool fitsCp932(std::string_view utf8)
 
 std::string decodeToUtf8(std::string_view bytes, const char* charset)
 {
-    Converter converter("UTF-8", charset);
+    // Opening a converter costs more than converting a line, and callers
+    // decode line by line: one per charset and thread is kept.
+    thread_local std::map<std::string, std::unique_ptr<Converter>, std::less<>> converters;
+    auto it = converters.find(std::string_view(charset));
+    if (it == converters.end())
+        it = converters.emplace(charset, std::make_unique<Converter>("UTF-8", charset)).first;
+    Converter& converter = *it->second;
     std::string out;
     const char* in = bytes.data();
     std::size_t left = bytes.size();

@@ -312,13 +312,14 @@ void RunDriver::writeOutputs(RunOutcome& outcome, std::vector<std::string>& note
         // times stay, build tools and version control stay quiet). The rest
         // are all or nothing: a file that cannot be written leaves every
         // output of the earlier run in place, not a mix of both runs.
-        std::vector<PendingFile> files;
-        auto add = [&](const std::string& path, std::string bytes) {
+        // The bytes are compared and written where the generators left them.
+        std::vector<FileToWrite> files;
+        auto add = [&](const std::string& path, std::string_view bytes) {
             if (fileHolds(path, bytes)) {
                 outcome.unchangedFiles.push_back(path);
             } else {
                 outcome.writtenFiles.push_back(path);
-                files.push_back({path, std::move(bytes)});
+                files.push_back({path, bytes});
             }
         };
         for (const OutputFile& file : outputs.sources)
@@ -380,8 +381,6 @@ RunDriver::SourceResult RunDriver::generateSource(const std::vector<DefinitionTa
                 result.files = generators_.classModules(vbTables, outputFolder, ctx);
         });
     }
-    for (OutputFile& file : result.files)
-        file.encode();
     return result;
 }
 
