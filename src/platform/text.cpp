@@ -6,8 +6,11 @@
 
 #include <cerrno>
 #include <iconv.h>
+#include <cstdint>
 #include <map>
 #include <memory>
+#include <optional>
+#include <utility>
 
 namespace schemist {
 namespace {
@@ -86,22 +89,71 @@ bool convertNonAscii(std::string_view utf8, std::string& out)
     return lossy;
 }
 
-// The same through a small memory of runs already converted: generated
-// source repeats each table's and field's comment in several routines.
+// CP932 forms of the characters of the Basic Multilingual Plane met so far,
+// by code point: 0 not yet known, kNoForm when CP932 has none, else the one
+// or two bytes. Generated source repeats the same few hundred characters
+// (comments, Japanese names) thousands of times; iconv is asked once for each.
+constexpr std::uint16_t kNoForm = 0xFFFF;
+
+std::uint16_t& knownForm(char32_t codePoint)
+{
+    thread_local std::unique_ptr<std::uint16_t[]> forms(new std::uint16_t[0x10000]());
+    return forms[codePoint];
+}
+
+// The code point of a well-formed two- or three-byte sequence at the start of
+// `utf8`, or none (anything else is left to iconv, as it always was).
+std::optional<std::pair<char32_t, std::size_t>> bmpCharacter(std::string_view utf8)
+{
+    auto byte = [&](std::size_t i) { return static_cast<unsigned char>(utf8[i]); };
+    auto continuation = [&](std::size_t i) { return i < utf8.size() && (byte(i) & 0xC0) == 0x80; };
+    unsigned char lead = byte(0);
+    if (lead >= 0xC2 && lead <= 0xDF && continuation(1))
+        return std::pair{static_cast<char32_t>(((lead & 0x1F) << 6) | (byte(1) & 0x3F)), std::size_t{2}};
+    if (lead >= 0xE0 && lead <= 0xEF && continuation(1) && continuation(2)) {
+        char32_t cp = ((lead & 0x0F) << 12) | ((byte(1) & 0x3F) << 6) | (byte(2) & 0x3F);
+        if (cp >= 0x800 && (cp < 0xD800 || cp > 0xDFFF))
+            return std::pair{cp, std::size_t{3}};
+    }
+    return std::nullopt;
+}
+
+// Appends the CP932 form of a run of non-ASCII characters character by
+// character through the known forms; returns true when one had no form.
 bool encodeNonAscii(std::string_view utf8, std::string& out)
 {
-    constexpr std::size_t kRemembered = 4096;
-    thread_local std::map<std::string, Cp932Text, std::less<>> converted;
-    auto it = converted.find(utf8);
-    if (it == converted.end()) {
-        Cp932Text run;
-        run.lossy = convertNonAscii(utf8, run.bytes);
-        if (converted.size() >= kRemembered)
-            converted.clear();
-        it = converted.emplace(std::string(utf8), std::move(run)).first;
+    bool lossy = false;
+    while (!utf8.empty()) {
+        std::optional<std::pair<char32_t, std::size_t>> character = bmpCharacter(utf8);
+        if (!character)
+            return convertNonAscii(utf8, out) || lossy;
+        auto [codePoint, length] = *character;
+        std::uint16_t& form = knownForm(codePoint);
+        if (form == 0) {
+            std::string bytes;
+            bool none = convertNonAscii(utf8.substr(0, length), bytes);
+            if (!none && (bytes.size() < 1 || bytes.size() > 2)) {
+                out += bytes;  // not a form this table can hold; never kept
+                utf8.remove_prefix(length);
+                continue;
+            }
+            form = none ? kNoForm
+                        : bytes.size() == 1 ? static_cast<unsigned char>(bytes[0])
+                                            : static_cast<std::uint16_t>((static_cast<unsigned char>(bytes[0]) << 8) |
+                                                                         static_cast<unsigned char>(bytes[1]));
+        }
+        if (form == kNoForm) {
+            out.push_back('?');
+            lossy = true;
+        } else if (form < 0x100) {
+            out.push_back(static_cast<char>(form));
+        } else {
+            out.push_back(static_cast<char>(form >> 8));
+            out.push_back(static_cast<char>(form & 0xFF));
+        }
+        utf8.remove_prefix(length);
     }
-    out += it->second.bytes;
-    return it->second.lossy;
+    return lossy;
 }
 
 }  // namespace
