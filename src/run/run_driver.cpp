@@ -192,7 +192,8 @@ void RunDriver::runGeneration(const RunRequest& request, Progress& progress, Run
     });
     if (std::optional<std::string> problem = unusableNameProblem(schema, request.tables))
         throw Error(*problem);
-    outcome.outputs.documented = doc::documentedSchema(schema, request.tables);
+    if (makeDocuments || request.keepSchema)
+        outcome.outputs.documented = doc::documentedSchema(schema, request.tables);
 
     dao::Database store = step("作業用データベースのオープン", [&] {
         return dao::Database::open(settings_.WorkStorePath, dao::OpenMode::Exclusive);
