@@ -236,7 +236,9 @@ void RunDriver::runGeneration(const RunRequest& request, Progress& progress, Run
 
         if (request.makeVB) {
             step("定義の変換", [&] { WriteConvertedRows(store, converted); });
-            converted.inside = {};
+            // Assigning {} would keep the buffer (the initializer-list
+            // assignment clears without freeing); swapping frees it.
+            std::vector<DefinitionRow>().swap(converted.inside);
             TypePrefixes prefixes = LoadTypePrefixes(store);
             if (settings_.classModules())
                 outcome.outputs.classPrefixes = {ids.ClassPrefix, ids.CollectionPrefix};

@@ -156,7 +156,7 @@ std::vector<DefinitionTable> groupByTable(std::vector<DefinitionRow> rows)
     }
     for (DefinitionRow& row : rows)
         byNumber[row.TableNo].rows.push_back(std::move(row));
-    rows = {};
+    std::vector<DefinitionRow>().swap(rows);  // "= {}" would keep the buffer
     std::vector<DefinitionTable> tables;
     tables.reserve(byNumber.size());
     auto byFieldNo = [](const DefinitionRow& a, const DefinitionRow& b) { return a.FieldNo < b.FieldNo; };
@@ -178,7 +178,7 @@ std::vector<DefinitionRow> flattenTables(std::vector<DefinitionTable>&& tables)
     for (DefinitionTable& table : tables) {
         for (DefinitionRow& row : table.rows)
             rows.push_back(std::move(row));
-        table.rows = {};
+        std::vector<DefinitionRow>().swap(table.rows);
     }
     tables.clear();
     return rows;
