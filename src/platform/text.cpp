@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <iconv.h>
 #include <cstdint>
+#include <cstring>
 #include <map>
 #include <memory>
 #include <optional>
@@ -95,10 +96,27 @@ bool convertNonAscii(std::string_view utf8, std::string& out)
 // (comments, Japanese names) thousands of times; iconv is asked once for each.
 constexpr std::uint16_t kNoForm = 0xFFFF;
 
-std::uint16_t& knownForm(char32_t codePoint)
+std::uint16_t* knownForms()
 {
     thread_local std::unique_ptr<std::uint16_t[]> forms(new std::uint16_t[0x10000]());
-    return forms[codePoint];
+    return forms.get();
+}
+
+// The length of the run of ASCII bytes at the start of `text`, eight bytes
+// at a time while they last.
+std::size_t asciiRun(std::string_view text)
+{
+    std::size_t n = 0;
+    while (n + 8 <= text.size()) {
+        std::uint64_t word;
+        std::memcpy(&word, text.data() + n, 8);
+        if (word & 0x8080808080808080ULL)
+            break;
+        n += 8;
+    }
+    while (n < text.size() && static_cast<unsigned char>(text[n]) < 0x80)
+        ++n;
+    return n;
 }
 
 // The code point of a well-formed two- or three-byte sequence at the start of
@@ -123,12 +141,13 @@ std::optional<std::pair<char32_t, std::size_t>> bmpCharacter(std::string_view ut
 bool encodeNonAscii(std::string_view utf8, std::string& out)
 {
     bool lossy = false;
+    std::uint16_t* forms = knownForms();
     while (!utf8.empty()) {
         std::optional<std::pair<char32_t, std::size_t>> character = bmpCharacter(utf8);
         if (!character)
             return convertNonAscii(utf8, out) || lossy;
         auto [codePoint, length] = *character;
-        std::uint16_t& form = knownForm(codePoint);
+        std::uint16_t& form = forms[codePoint];
         if (form == 0) {
             std::string bytes;
             bool none = convertNonAscii(utf8.substr(0, length), bytes);
@@ -166,9 +185,7 @@ bool appendCp932(std::string& out, std::string_view utf8)
     bool lossy = false;
     std::size_t pos = 0;
     while (pos < utf8.size()) {
-        std::size_t run = pos;
-        while (run < utf8.size() && static_cast<unsigned char>(utf8[run]) < 0x80)
-            ++run;
+        std::size_t run = pos + asciiRun(utf8.substr(pos));
         out.append(utf8.data() + pos, run - pos);
         std::size_t end = run;
         while (end < utf8.size() && static_cast<unsigned char>(utf8[end]) >= 0x80)
