@@ -15,6 +15,8 @@
 #   OUT_DIR     put the outputs elsewhere (for example on a tmpfs, to separate
 #               the program's own time from the file system's cost).
 #   BIG_MDB     another database.
+#   CLI         another build of schemist-cli (its schemist-read beside it),
+#               for before/after figures taken in the same rounds.
 #   COPY_TOO=1  also time `cp -r` of the finished outputs into a new folder on
 #               the same file system: the cost of creating that many files.
 # On a machine shared with other work the wall-clock times swing with the
@@ -24,7 +26,7 @@ cd "$(dirname "$0")/.."
 runs=${1:-7}
 shift || true
 big=${BIG_MDB:-../shared/fixtures/big.mdb}
-cli=build/src/schemist-cli
+cli=${CLI:-build/src/schemist-cli}
 [ -f "$big" ] || { echo "benchmark database not found: $big" >&2; exit 1; }
 [ -x "$cli" ] || { echo "build first: scripts/build.sh" >&2; exit 1; }
 

@@ -7,13 +7,14 @@
 #
 #   bench/scaling.sh [RUNS] [extra schemist-cli options...]
 #
-# Environment: BIG_MDB (another database), SIZES (default "100 200 400").
+# Environment: BIG_MDB (another database), SIZES (default "100 200 400"),
+# CLI (another build of schemist-cli, its schemist-read beside it).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-5}
 shift || true
 big=${BIG_MDB:-../shared/fixtures/big.mdb}
-cli=build/src/schemist-cli
+cli=${CLI:-build/src/schemist-cli}
 [ -f "$big" ] || { echo "benchmark database not found: $big" >&2; exit 1; }
 [ -x "$cli" ] || { echo "build first: scripts/build.sh" >&2; exit 1; }
 

@@ -190,10 +190,10 @@ void moveIntoPlace(const std::string& tmpPath, const std::string& path)
 // Flushes the file systems holding the temporary files: one syncfs per
 // folder instead of one fsync per file, which for a run of hundreds of class
 // files is most of its time.
-void syncFolders(const std::vector<PendingFile>& files)
+void syncFolders(const std::vector<FileToWrite>& files)
 {
     std::vector<std::string> folders;
-    for (const PendingFile& file : files) {
+    for (const FileToWrite& file : files) {
         std::string folder = folderOf(file.path);
         if (std::find(folders.begin(), folders.end(), folder) == folders.end())
             folders.push_back(folder);
@@ -220,7 +220,7 @@ void writeFileAtomically(const std::string& path, std::string_view bytes)
 namespace {
 
 // Pairs of temporary and final paths, each ended by a NUL byte.
-std::string recordText(const std::vector<std::string>& temporaries, const std::vector<PendingFile>& files)
+std::string recordText(const std::vector<std::string>& temporaries, const std::vector<FileToWrite>& files)
 {
     std::string text;
     for (std::size_t i = 0; i < files.size(); ++i) {
@@ -278,11 +278,11 @@ std::optional<PendingRenames> finishPendingRenames(const std::string& renameReco
     return state;
 }
 
-void writeFilesAtomically(const std::vector<PendingFile>& files, const std::string& renameRecord)
+void writeFilesAtomically(const std::vector<FileToWrite>& files, const std::string& renameRecord)
 {
     if (files.empty())
         return;
-    for (const PendingFile& file : files)
+    for (const FileToWrite& file : files)
         checkFileNameLength(file.path);
     std::vector<std::string> temporaries;
     auto removeTemporaries = [&](std::size_t from) {
@@ -290,7 +290,7 @@ void writeFilesAtomically(const std::vector<PendingFile>& files, const std::stri
             ::unlink(temporaries[i].c_str());
     };
     try {
-        for (const PendingFile& file : files)
+        for (const FileToWrite& file : files)
             temporaries.push_back(writeTemporary(file.path, file.bytes, files.size() == 1));
         if (files.size() > 1)
             syncFolders(files);
@@ -315,7 +315,7 @@ void writeFilesAtomically(const std::vector<PendingFile>& files, const std::stri
     if (!renameRecord.empty()) {
         // The renames reach the disk before the record that lists them goes.
         std::vector<std::string> folders;
-        for (const PendingFile& file : files)
+        for (const FileToWrite& file : files)
             if (std::find(folders.begin(), folders.end(), folderOf(file.path)) == folders.end())
                 folders.push_back(folderOf(file.path));
         for (const std::string& folder : folders)
@@ -326,20 +326,26 @@ void writeFilesAtomically(const std::vector<PendingFile>& files, const std::stri
 
 bool fileHolds(const std::string& path, std::string_view bytes)
 {
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || static_cast<std::size_t>(st.st_size) != bytes.size())
+    // Not blocking keeps a FIFO in the file's place from stopping the run;
+    // it is no regular file and so never holds the bytes.
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
         return false;
-    std::ifstream in(path, std::ios::binary);
-    std::vector<char> buffer(1 << 16);
+    struct stat st {};
+    bool same = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && static_cast<std::size_t>(st.st_size) == bytes.size();
+    char buffer[1 << 16];
     std::size_t offset = 0;
-    while (in && offset < bytes.size()) {
-        in.read(buffer.data(), static_cast<std::streamsize>(std::min(buffer.size(), bytes.size() - offset)));
-        std::size_t got = static_cast<std::size_t>(in.gcount());
-        if (got == 0 || bytes.compare(offset, got, std::string_view(buffer.data(), got)) != 0)
-            return false;
-        offset += got;
+    while (same && offset < bytes.size()) {
+        ssize_t got = ::read(fd, buffer, std::min(sizeof buffer, bytes.size() - offset));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0 || std::memcmp(buffer, bytes.data() + offset, static_cast<std::size_t>(got)) != 0)
+            same = false;
+        else
+            offset += static_cast<std::size_t>(got);
     }
-    return offset == bytes.size();
+    ::close(fd);
+    return same;
 }
 
 std::string readWholeFile(const std::string& path)

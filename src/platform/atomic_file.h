@@ -16,10 +16,17 @@ namespace schemist {
 // (if any) is then unchanged and no temporary file is left.
 void writeFileAtomically(const std::string& path, std::string_view bytes);
 
-// A file to be written by writeFilesAtomically.
+// A file made in memory and not yet written.
 struct PendingFile {
     std::string path;
     std::string bytes;
+};
+
+// A file to be written by writeFilesAtomically: its bytes stay where they
+// were made, the caller keeps them alive.
+struct FileToWrite {
+    std::string path;
+    std::string_view bytes;
 };
 
 // Writes several files so that, when one of them cannot be written (a full
@@ -30,9 +37,10 @@ struct PendingFile {
 // With a `renameRecord` path, the list of renames is kept there (written and
 // synced before the first rename, removed after the last), so that a run
 // killed among the renames can be completed by finishPendingRenames.
-void writeFilesAtomically(const std::vector<PendingFile>& files, const std::string& renameRecord = {});
+void writeFilesAtomically(const std::vector<FileToWrite>& files, const std::string& renameRecord = {});
 
-// True when the file at `path` holds exactly `bytes` (sizes compared first).
+// True when the file at `path` is a regular file holding exactly `bytes`: its
+// size is compared first, and only a file of the same size is read, once.
 bool fileHolds(const std::string& path, std::string_view bytes);
 
 // The longest file name in bytes the folder's file system takes.

@@ -6,8 +6,12 @@
 
 #include <cerrno>
 #include <iconv.h>
+#include <cstdint>
+#include <cstring>
 #include <map>
 #include <memory>
+#include <optional>
+#include <utility>
 
 namespace schemist {
 namespace {
@@ -68,41 +72,130 @@ bool isAsciiOnly(std::string_view text)
 }
 
 // Appends the CP932 form of a run of non-ASCII characters; a character that
-// CP932 cannot hold becomes "?".
-void convertNonAscii(std::string_view utf8, Cp932Text& result)
+// CP932 cannot hold becomes "?". Returns true when one did.
+bool convertNonAscii(std::string_view utf8, std::string& out)
 {
     thread_local Converter converter("CP932", "UTF-8");
     const char* in = utf8.data();
     std::size_t left = utf8.size();
-    while (!converter.convert(in, left, result.bytes)) {
+    bool lossy = false;
+    while (!converter.convert(in, left, out)) {
         // Skip the one character iconv refused and write "?" for it.
         std::size_t skip = std::min(left, utf8SequenceLength(static_cast<unsigned char>(*in)));
         in += skip;
         left -= skip;
-        result.bytes.push_back('?');
-        result.lossy = true;
+        out.push_back('?');
+        lossy = true;
     }
+    return lossy;
 }
 
-// The same through a small memory of runs already converted: generated
-// source repeats each table's and field's comment in several routines.
-void encodeNonAscii(std::string_view utf8, Cp932Text& result)
+// CP932 forms of the characters of the Basic Multilingual Plane met so far,
+// by code point: 0 not yet known, kNoForm when CP932 has none, else the one
+// or two bytes. Generated source repeats the same few hundred characters
+// (comments, Japanese names) thousands of times; iconv is asked once for each.
+constexpr std::uint16_t kNoForm = 0xFFFF;
+
+std::uint16_t* knownForms()
 {
-    constexpr std::size_t kRemembered = 4096;
-    thread_local std::map<std::string, Cp932Text, std::less<>> converted;
-    auto it = converted.find(utf8);
-    if (it == converted.end()) {
-        Cp932Text run;
-        convertNonAscii(utf8, run);
-        if (converted.size() >= kRemembered)
-            converted.clear();
-        it = converted.emplace(std::string(utf8), std::move(run)).first;
+    thread_local std::unique_ptr<std::uint16_t[]> forms(new std::uint16_t[0x10000]());
+    return forms.get();
+}
+
+// The length of the run of ASCII bytes at the start of `text`, eight bytes
+// at a time while they last.
+std::size_t asciiRun(std::string_view text)
+{
+    std::size_t n = 0;
+    while (n + 8 <= text.size()) {
+        std::uint64_t word;
+        std::memcpy(&word, text.data() + n, 8);
+        if (word & 0x8080808080808080ULL)
+            break;
+        n += 8;
     }
-    result.bytes += it->second.bytes;
-    result.lossy = result.lossy || it->second.lossy;
+    while (n < text.size() && static_cast<unsigned char>(text[n]) < 0x80)
+        ++n;
+    return n;
+}
+
+// The code point of a well-formed two- or three-byte sequence at the start of
+// `utf8`, or none (anything else is left to iconv, as it always was).
+std::optional<std::pair<char32_t, std::size_t>> bmpCharacter(std::string_view utf8)
+{
+    auto byte = [&](std::size_t i) { return static_cast<unsigned char>(utf8[i]); };
+    auto continuation = [&](std::size_t i) { return i < utf8.size() && (byte(i) & 0xC0) == 0x80; };
+    unsigned char lead = byte(0);
+    if (lead >= 0xC2 && lead <= 0xDF && continuation(1))
+        return std::pair{static_cast<char32_t>(((lead & 0x1F) << 6) | (byte(1) & 0x3F)), std::size_t{2}};
+    if (lead >= 0xE0 && lead <= 0xEF && continuation(1) && continuation(2)) {
+        char32_t cp = ((lead & 0x0F) << 12) | ((byte(1) & 0x3F) << 6) | (byte(2) & 0x3F);
+        if (cp >= 0x800 && (cp < 0xD800 || cp > 0xDFFF))
+            return std::pair{cp, std::size_t{3}};
+    }
+    return std::nullopt;
+}
+
+// Appends the CP932 form of a run of non-ASCII characters character by
+// character through the known forms; returns true when one had no form.
+bool encodeNonAscii(std::string_view utf8, std::string& out)
+{
+    bool lossy = false;
+    std::uint16_t* forms = knownForms();
+    while (!utf8.empty()) {
+        std::optional<std::pair<char32_t, std::size_t>> character = bmpCharacter(utf8);
+        if (!character)
+            return convertNonAscii(utf8, out) || lossy;
+        auto [codePoint, length] = *character;
+        std::uint16_t& form = forms[codePoint];
+        if (form == 0) {
+            std::string bytes;
+            bool none = convertNonAscii(utf8.substr(0, length), bytes);
+            if (!none && (bytes.size() < 1 || bytes.size() > 2)) {
+                out += bytes;  // not a form this table can hold; never kept
+                utf8.remove_prefix(length);
+                continue;
+            }
+            form = none ? kNoForm
+                        : bytes.size() == 1 ? static_cast<unsigned char>(bytes[0])
+                                            : static_cast<std::uint16_t>((static_cast<unsigned char>(bytes[0]) << 8) |
+                                                                         static_cast<unsigned char>(bytes[1]));
+        }
+        if (form == kNoForm) {
+            out.push_back('?');
+            lossy = true;
+        } else if (form < 0x100) {
+            out.push_back(static_cast<char>(form));
+        } else {
+            out.push_back(static_cast<char>(form >> 8));
+            out.push_back(static_cast<char>(form & 0xFF));
+        }
+        utf8.remove_prefix(length);
+    }
+    return lossy;
 }
 
 }  // namespace
+
+bool appendCp932(std::string& out, std::string_view utf8)
+{
+    // ASCII stands as it is in CP932 and the code page keeps no shift state,
+    // so only the runs of other characters go through iconv; generated lines
+    // are mostly ASCII around a Japanese comment.
+    bool lossy = false;
+    std::size_t pos = 0;
+    while (pos < utf8.size()) {
+        std::size_t run = pos + asciiRun(utf8.substr(pos));
+        out.append(utf8.data() + pos, run - pos);
+        std::size_t end = run;
+        while (end < utf8.size() && static_cast<unsigned char>(utf8[end]) >= 0x80)
+            ++end;
+        if (end > run && encodeNonAscii(utf8.substr(run, end - run), out))
+            lossy = true;
+        pos = end;
+    }
+    return lossy;
+}
 
 Cp932Text encodeCp932(std::string_view utf8)
 {
@@ -111,23 +204,8 @@ Cp932Text encodeCp932(std::string_view utf8)
         result.bytes.assign(utf8);
         return result;
     }
-    // ASCII stands as it is in CP932 and the code page keeps no shift state,
-    // so only the runs of other characters go through iconv; generated lines
-    // are mostly ASCII around a Japanese comment.
     result.bytes.reserve(utf8.size());
-    std::size_t pos = 0;
-    while (pos < utf8.size()) {
-        std::size_t run = pos;
-        while (run < utf8.size() && static_cast<unsigned char>(utf8[run]) < 0x80)
-            ++run;
-        result.bytes.append(utf8.data() + pos, run - pos);
-        std::size_t end = run;
-        while (end < utf8.size() && static_cast<unsigned char>(utf8[end]) >= 0x80)
-            ++end;
-        if (end > run)
-            encodeNonAscii(utf8.substr(run, end - run), result);
-        pos = end;
-    }
+    result.lossy = appendCp932(result.bytes, utf8);
     return result;
 }
 
@@ -145,7 +223,13 @@ bool fitsCp932(std::string_view utf8)
 
 std::string decodeToUtf8(std::string_view bytes, const char* charset)
 {
-    Converter converter("UTF-8", charset);
+    // Opening a converter costs more than converting a line, and callers
+    // decode line by line: one per charset and thread is kept.
+    thread_local std::map<std::string, std::unique_ptr<Converter>, std::less<>> converters;
+    auto it = converters.find(std::string_view(charset));
+    if (it == converters.end())
+        it = converters.emplace(charset, std::make_unique<Converter>("UTF-8", charset)).first;
+    Converter& converter = *it->second;
     std::string out;
     const char* in = bytes.data();
     std::size_t left = bytes.size();

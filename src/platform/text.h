@@ -17,6 +17,10 @@ struct Cp932Text {
 // is not valid UTF-8, is written as "?".
 Cp932Text encodeCp932(std::string_view utf8);
 
+// The same, appended to `out` (no text of its own is made); returns true when
+// some character had no CP932 form.
+bool appendCp932(std::string& out, std::string_view utf8);
+
 // Number of bytes the text occupies once encoded: double-byte characters
 // count 2, ASCII and half-width katakana 1, an unencodable character 1 ("?").
 std::size_t cp932ByteCount(std::string_view utf8);

@@ -17,7 +17,9 @@
 #include "store/work_tables.h"
 
 #include <cerrno>
+#include <exception>
 #include <future>
+#include <optional>
 #include <malloc.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -192,7 +194,8 @@ void RunDriver::runGeneration(const RunRequest& request, Progress& progress, Run
     });
     if (std::optional<std::string> problem = unusableNameProblem(schema, request.tables))
         throw Error(*problem);
-    outcome.outputs.documented = doc::documentedSchema(schema, request.tables);
+    if (makeDocuments || request.keepSchema)
+        outcome.outputs.documented = doc::documentedSchema(schema, request.tables);
 
     dao::Database store = step("作業用データベースのオープン", [&] {
         return dao::Database::open(settings_.WorkStorePath, dao::OpenMode::Exclusive);
@@ -200,10 +203,13 @@ void RunDriver::runGeneration(const RunRequest& request, Progress& progress, Run
     Warnings warnings;
     for (const std::string& warning : schema.warnings)
         warnings.add(warning);
-    std::future<WorkbookResult> workbook;
+    // The converted rows are written to the store on a thread of their own
+    // while this one builds the workbook; the source is generated after both,
+    // so that the workbook's cells and the source's model are never held at
+    // the same time. Failures are reported in the order of the steps:
+    // conversion, source, workbook.
+    std::future<void> convertedWritten;
     try {
-        // The steps run one after the other, each handing its values to the
-        // next: rows from the schema, rows to the store, converted rows.
         IdentifierSet ids;
         outcome.outputs.accessRows = step("スキーマの取り込み", [&] {
             ids = BuildIdentifierSet(store);
@@ -217,26 +223,35 @@ void RunDriver::runGeneration(const RunRequest& request, Progress& progress, Run
         progress.set(20);
 
         // Each set of rows exists once: a generator gets the rows moved into
-        // its tables and hands them back when done. The workbook needs only
-        // the import's rows, so it is built beside the conversion and the
-        // source; its progress and warnings are passed on in the run's order.
+        // its tables and hands them back when done. The workbook's progress
+        // and warnings are passed on in the run's order, after the source's.
         ConvertedRows converted;
-        if (request.makeVB)
+        TypePrefixes prefixes;
+        if (request.makeVB) {
             converted = step("定義の変換", [&] {
                 return ConvertRows(LoadTypeConversions(store), outcome.outputs.accessRows, warnings);
             });
+            prefixes = LoadTypePrefixes(store);
+            convertedWritten = std::async(std::launch::async, [&] {
+                step("定義の変換", [&] { WriteConvertedRows(store, converted); });
+            });
+        }
+        std::optional<WorkbookResult> built;
+        std::exception_ptr workbookFailure;
         if (request.makeExcel && generators_.workbook) {
             int start = !request.makeVB ? 20 : !settings_.classModules() ? 40 : 30;
-            std::vector<DefinitionTable> accessTables = groupByTable(std::move(outcome.outputs.accessRows));
-            workbook = std::async(std::launch::async, [this, start, tables = std::move(accessTables)]() mutable {
-                return buildWorkbook(std::move(tables), start);
-            });
+            try {
+                built = buildWorkbook(groupByTable(std::move(outcome.outputs.accessRows)), start);
+            } catch (...) {
+                workbookFailure = std::current_exception();
+            }
         }
 
         if (request.makeVB) {
-            step("定義の変換", [&] { WriteConvertedRows(store, converted); });
-            converted.inside = {};
-            TypePrefixes prefixes = LoadTypePrefixes(store);
+            convertedWritten.get();
+            // Assigning {} would keep the buffer (the initializer-list
+            // assignment clears without freeing); swapping frees it.
+            std::vector<DefinitionRow>().swap(converted.inside);
             if (settings_.classModules())
                 outcome.outputs.classPrefixes = {ids.ClassPrefix, ids.CollectionPrefix};
             progress.set(30);
@@ -250,14 +265,15 @@ void RunDriver::runGeneration(const RunRequest& request, Progress& progress, Run
             if (!settings_.classModules())
                 progress.set(40);
         }
-        if (workbook.valid()) {
-            WorkbookResult built = workbook.get();
-            outcome.outputs.accessRows = flattenTables(std::move(built.tables));
-            for (int value : built.progressValues)
+        if (workbookFailure)
+            std::rethrow_exception(workbookFailure);
+        if (built) {
+            outcome.outputs.accessRows = flattenTables(std::move(built->tables));
+            for (int value : built->progressValues)
                 progress.set(value);
-            for (const std::string& warning : built.warnings.messages())
+            for (const std::string& warning : built->warnings.messages())
                 warnings.add(warning);
-            outcome.outputs.workbookBytes = std::move(built.bytes);
+            outcome.outputs.workbookBytes = std::move(built->bytes);
             outcome.outputs.workbookPath = outputPathStem + ".xls";
         }
         if (request.makeExcel)
@@ -265,8 +281,9 @@ void RunDriver::runGeneration(const RunRequest& request, Progress& progress, Run
         if (makeDocuments)
             makeDocumentFiles(request, outputPathStem, outcome.outputs, warnings);
     } catch (...) {
-        if (workbook.valid())
-            workbook.wait();
+        // The store is this thread's again only once the writing has ended.
+        if (convertedWritten.valid())
+            convertedWritten.wait();
         std::vector<std::string> notes;
         dropWorkTablesQuietly(store, notes);
         outcome.warnings = warnings.messages();
@@ -312,13 +329,14 @@ void RunDriver::writeOutputs(RunOutcome& outcome, std::vector<std::string>& note
         // times stay, build tools and version control stay quiet). The rest
         // are all or nothing: a file that cannot be written leaves every
         // output of the earlier run in place, not a mix of both runs.
-        std::vector<PendingFile> files;
-        auto add = [&](const std::string& path, std::string bytes) {
+        // The bytes are compared and written where the generators left them.
+        std::vector<FileToWrite> files;
+        auto add = [&](const std::string& path, std::string_view bytes) {
             if (fileHolds(path, bytes)) {
                 outcome.unchangedFiles.push_back(path);
             } else {
                 outcome.writtenFiles.push_back(path);
-                files.push_back({path, std::move(bytes)});
+                files.push_back({path, bytes});
             }
         };
         for (const OutputFile& file : outputs.sources)
@@ -380,8 +398,6 @@ RunDriver::SourceResult RunDriver::generateSource(const std::vector<DefinitionTa
                 result.files = generators_.classModules(vbTables, outputFolder, ctx);
         });
     }
-    for (OutputFile& file : result.files)
-        file.encode();
     return result;
 }
 

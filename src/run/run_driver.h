@@ -34,6 +34,11 @@ struct RunRequest {
     bool docXlsx = false;       // NAME.xlsx
     // With a snapshot read: the documents gain a revision history against it.
     std::optional<doc::ChangeHistory> history;
+
+    // Keep the selected tables as read in RunOutputs::documented even when no
+    // document is made (for the definitions JSON); otherwise they are let go
+    // as soon as the definition rows are made of them.
+    bool keepSchema = false;
 };
 
 // What a run generated, held in memory until written.
@@ -49,7 +54,8 @@ struct RunOutputs {
     // place; a record left there means an earlier run was interrupted.
     std::string renameRecordPath;
 
-    // The selected tables as read and the relationships touching them, and
+    // The selected tables as read and the relationships touching them (only
+    // when documents are made or RunRequest::keepSchema asks for them), and
     // the definition documents made of them.
     SourceSchema documented;
     std::vector<PendingFile> documents;

@@ -2,6 +2,7 @@
 #include "store/work_tables.h"
 
 #include "platform/error.h"
+#include "platform/workstore/row_appender.h"
 
 #include <algorithm>
 #include <map>
@@ -81,28 +82,11 @@ void DropWorkTables(dao::Database& db)
 namespace {
 
 // Positions follow workTableFields().
-void addRow(dao::Recordset& rs, const DefinitionRow& row)
+void addRow(dao::RowAppender& rows, const DefinitionRow& row)
 {
-    rs.addNew();
-    rs.setField(0, Value(row.TableNo));
-    rs.setField(1, Value(row.TableName));
-    rs.setField(2, Value(row.TableNameChange));
-    rs.setField(3, optionalText(row.TableComment));
-    rs.setField(4, Value(row.FieldNo));
-    rs.setField(5, Value(row.FieldName));
-    rs.setField(6, Value(row.FieldNameChange));
-    rs.setField(7, Value(row.Type));
-    rs.setField(8, Value(row.LengthFlag));
-    rs.setField(9, Value(row.LengthInteger));
-    rs.setField(10, Value(row.LengthDecimal));
-    rs.setField(11, optionalText(row.Comment));
-    rs.setField(12, Value(row.Primary));
-    rs.setField(13, Value(row.Unique));
-    rs.setField(14, Value(row.Null));
-    rs.setField(15, row.AllowZeroLength ? Value(*row.AllowZeroLength) : Value());
-    rs.setField(16, Value(row.DefaultFlag));
-    rs.setField(17, optionalText(row.DefaultValue));
-    rs.update();
+    rows.append({row.TableNo, row.TableName, row.TableNameChange, row.TableComment, row.FieldNo, row.FieldName,
+                 row.FieldNameChange, row.Type, row.LengthFlag, row.LengthInteger, row.LengthDecimal, row.Comment,
+                 row.Primary, row.Unique, row.Null, row.AllowZeroLength, row.DefaultFlag, row.DefaultValue});
 }
 
 }  // namespace
@@ -110,10 +94,10 @@ void addRow(dao::Recordset& rs, const DefinitionRow& row)
 void writeDefinitionRows(dao::Database& db, const char* table, const std::vector<DefinitionRow>& rows)
 {
     dao::Transaction tx(db);
-    dao::Recordset rs = db.openForAppend(table);
+    dao::RowAppender appender(db, table);
     for (const DefinitionRow& row : rows) {
         try {
-            addRow(rs, row);
+            addRow(appender, row);
         } catch (const Error& e) {
             // A value the work table cannot hold (only a damaged source has
             // names or descriptions that long): say where it came from.
@@ -172,7 +156,7 @@ std::vector<DefinitionTable> groupByTable(std::vector<DefinitionRow> rows)
     }
     for (DefinitionRow& row : rows)
         byNumber[row.TableNo].rows.push_back(std::move(row));
-    rows = {};
+    std::vector<DefinitionRow>().swap(rows);  // "= {}" would keep the buffer
     std::vector<DefinitionTable> tables;
     tables.reserve(byNumber.size());
     auto byFieldNo = [](const DefinitionRow& a, const DefinitionRow& b) { return a.FieldNo < b.FieldNo; };
@@ -194,7 +178,7 @@ std::vector<DefinitionRow> flattenTables(std::vector<DefinitionTable>&& tables)
     for (DefinitionTable& table : tables) {
         for (DefinitionRow& row : table.rows)
             rows.push_back(std::move(row));
-        table.rows = {};
+        std::vector<DefinitionRow>().swap(table.rows);
     }
     tables.clear();
     return rows;

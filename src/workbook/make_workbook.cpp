@@ -197,7 +197,7 @@ std::string BuildWorkbook(const std::vector<DefinitionTable>& accessTables, cons
         ++sheetCounter;
     }
 
-    std::string bytes = book.fileBytes();
+    std::string bytes = book.fileBytesForClosing();
     book.close(false);
     if (excel.workbooks().count() != workbooksBefore)
         throw std::logic_error("workbook left open after closing");

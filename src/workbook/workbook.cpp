@@ -108,6 +108,8 @@ Workbook::Workbook(Workbooks& owner, int sheetsInNewWorkbook) : owner_(owner), s
 
 std::string Workbook::fileBytes() const { return xls::buildXlsFile(toXlsBook(*this)); }
 
+std::string Workbook::fileBytesForClosing() { return xls::buildXlsFile(toXlsBookReleasingCells(*this)); }
+
 void Workbook::saveAs(const std::string& filename)
 {
     writeFileAtomically(filename, fileBytes());

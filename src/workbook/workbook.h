@@ -40,6 +40,12 @@ public:
         for (const auto& s : sheets_)
             visit(static_cast<const Worksheet&>(*s));
     }
+    template <typename Visit>
+    void forEach(Visit visit)
+    {
+        for (const auto& s : sheets_)
+            visit(*s);
+    }
 
 private:
     std::string nextSheetName();
@@ -65,6 +71,10 @@ public:
 
     // The bytes SaveAs writes: the .xls file of the workbook as it stands.
     std::string fileBytes() const;
+    // The same bytes, each sheet's cells let go as soon as they are
+    // converted: for a workbook that is closed right after, without keeping
+    // its cells and their saved form whole at once.
+    std::string fileBytesForClosing();
     // Writes the .xls file atomically; Error naming the path on failure.
     void saveAs(const std::string& filename);
     bool saved() const { return saved_; }

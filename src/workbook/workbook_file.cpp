@@ -134,6 +134,7 @@ xls::Sheet toXlsSheet(const Worksheet& sheet, FormatTable& formatTable)
     out.name = sheet.name();
     const CellStyle plain;
     std::map<int, int> rowLines;
+    out.cells.reserve(sheet.touchedCells());
     sheet.forEachCell([&](int row, int column, const CellData& data) {
         bool empty = std::holds_alternative<std::monostate>(data.value);
         if (empty && data.style == plain)
@@ -194,15 +195,33 @@ std::uint16_t columnWidthUnits(double characters)
     return static_cast<std::uint16_t>(std::min(65535.0, pixels * 256 / kDigitPixels));
 }
 
-xls::Book toXlsBook(const Workbook& workbook)
+namespace {
+
+template <typename Book, typename Each>
+xls::Book convertBook(Book& workbook, Each&& afterSheet)
 {
     xls::Book book;
     FormatTable formatTable(book.formats);
-    workbook.sheets().forEach([&](const Worksheet& sheet) { book.sheets.push_back(toXlsSheet(sheet, formatTable)); });
+    workbook.sheets().forEach([&](auto& sheet) {
+        book.sheets.push_back(toXlsSheet(sheet, formatTable));
+        afterSheet(sheet);
+    });
     book.activeSheet = static_cast<std::size_t>(workbook.activeSheet().index() - 1);
     if (book.formats.empty())
         book.formats.push_back(xls::CellFormat{});
     return book;
+}
+
+}  // namespace
+
+xls::Book toXlsBook(const Workbook& workbook)
+{
+    return convertBook(workbook, [](const Worksheet&) {});
+}
+
+xls::Book toXlsBookReleasingCells(Workbook& workbook)
+{
+    return convertBook(workbook, [](Worksheet& sheet) { sheet.releaseCells(); });
 }
 
 }  // namespace schemist::excel

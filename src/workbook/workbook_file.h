@@ -12,6 +12,8 @@
 namespace schemist::excel {
 
 xls::Book toXlsBook(const Workbook& workbook);
+// The same, letting go of each sheet's cells once they are converted.
+xls::Book toXlsBookReleasingCells(Workbook& workbook);
 
 // Excel's header or footer string from its three parts: "&L" left, "&C"
 // centre, "&R" right, each only when not empty.

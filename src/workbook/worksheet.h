@@ -94,6 +94,19 @@ public:
                 visit(static_cast<int>(r), static_cast<int>(c), rows_[r][c]);
     }
 
+    // Lets go of every cell's storage: for saving a workbook that is closed
+    // right after, one sheet at a time, so that the cells and their saved
+    // form are not held whole side by side.
+    void releaseCells() { std::vector<std::vector<CellData>>().swap(rows_); }
+    // The number of cells ever touched (an upper bound of those saved).
+    std::size_t touchedCells() const
+    {
+        std::size_t count = 0;
+        for (const auto& row : rows_)
+            count += row.size();
+        return count;
+    }
+
     void merge(const CellArea& area);
     void unmerge(const CellArea& area);
     const std::vector<CellArea>& mergedAreas() const { return merged_; }

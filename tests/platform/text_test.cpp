@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <iconv.h>
 
 using namespace schemist;
@@ -64,6 +66,68 @@ TEST(Cp932, MixedLinesEncodeAsIconvEncodesThemWhole)
     EXPECT_EQ(encodeCp932("社\xF0\x9F\x98\x80員 x\xF0\x9F\x98\x80").bytes, text.bytes);
     EXPECT_TRUE(encodeCp932("y社\xF0\x9F\x98\x80員").lossy);
     EXPECT_FALSE(encodeCp932("x社").lossy);
+}
+
+namespace {
+
+// What one iconv pass makes of a run of non-ASCII bytes, skipping a refused
+// character (as many bytes as its lead byte announces) and writing "?".
+std::string iconvOf(const std::string& run)
+{
+    iconv_t cd = iconv_open("CP932", "UTF-8");
+    std::string result;
+    char* in = const_cast<char*>(run.data());
+    std::size_t inLeft = run.size();
+    while (inLeft > 0) {
+        char buffer[64];
+        char* out = buffer;
+        std::size_t outLeft = sizeof buffer;
+        std::size_t rc = iconv(cd, &in, &inLeft, &out, &outLeft);
+        result.append(buffer, static_cast<std::size_t>(out - buffer));
+        if (rc == static_cast<std::size_t>(-1) && errno != E2BIG) {
+            auto lead = static_cast<unsigned char>(*in);
+            std::size_t skip = lead < 0x80 ? 1 : (lead & 0xE0) == 0xC0 ? 2 : (lead & 0xF0) == 0xE0 ? 3 : (lead & 0xF8) == 0xF0 ? 4 : 1;
+            skip = std::min(skip, inLeft);
+            in += skip;
+            inLeft -= skip;
+            result.push_back('?');
+            iconv(cd, nullptr, nullptr, nullptr, nullptr);
+        }
+    }
+    iconv_close(cd);
+    return result;
+}
+
+}  // namespace
+
+TEST(Cp932, EveryCharacterAndBrokenSequenceEncodesAsIconvDoes)
+{
+    // Each character of the Basic Multilingual Plane alone, twice (the second
+    // time from what the first one taught the encoder), between letters.
+    for (char32_t cp = 0x80; cp < 0x10000; ++cp) {
+        if (cp >= 0xD800 && cp <= 0xDFFF)
+            continue;
+        std::string utf8;
+        if (cp < 0x800) {
+            utf8 = {static_cast<char>(0xC0 | (cp >> 6)), static_cast<char>(0x80 | (cp & 0x3F))};
+        } else {
+            utf8 = {static_cast<char>(0xE0 | (cp >> 12)), static_cast<char>(0x80 | ((cp >> 6) & 0x3F)),
+                    static_cast<char>(0x80 | (cp & 0x3F))};
+        }
+        std::string expected = iconvOf(utf8);
+        for (int round = 0; round < 2; ++round) {
+            Cp932Text text = encodeCp932("a" + utf8 + "b");
+            ASSERT_EQ(text.bytes, "a" + expected + "b") << std::hex << static_cast<unsigned>(cp);
+            ASSERT_EQ(text.lossy, expected == "?") << std::hex << static_cast<unsigned>(cp);
+        }
+    }
+    // Bytes that are no UTF-8, or not all of it, among characters that are.
+    for (const std::string run : {"\xC0\x80", "\xC1\xBF社", "社\xE0\x80\x80員", "\xED\xA0\x80社", "社\xE3\x81",
+                                  "\xE3\x81社", "\x80\xBF員", "\xF8\x88\x80\x80\x80社", "\xF4\x90\x80\x80員",
+                                  "社\xF0\x9F\x98\x80員", "\xFF", "社\xC3"}) {
+        Cp932Text text = encodeCp932("x" + run + "y");
+        EXPECT_EQ(text.bytes, "x" + iconvOf(run) + "y") << testing::PrintToString(run);
+    }
 }
 
 TEST(Utf8, CharacterOperations)

@@ -163,6 +163,21 @@ TEST(WorkbookModel, GridsFillOnlyTheRangeAndWidthsBecomeFileUnits)
     EXPECT_THROW(excel.columns("A:A").setColumnWidth(256), Error);
 }
 
+TEST(WorkbookModel, SavingForClosingGivesTheSameBytesAndLetsTheCellsGo)
+{
+    Application excel;
+    Workbook& book = excel.workbooks().add();
+    excel.range("A1:B2").setValues({{std::string("表"), 1.5}, {std::string("x"), std::string("長い説明の文字列です")}});
+    excel.range("A1:B2").borders(xlInsideVertical).setLineStyle(xlContinuous);
+    excel.worksheets().add(excel.worksheets().item(1));
+    excel.range("C3").setValues({{std::string("second")}});
+    excel.range("C3").setWrapText(true);
+    std::string whole = book.fileBytes();
+    EXPECT_EQ(book.fileBytesForClosing(), whole);
+    book.sheets().forEach([](const Worksheet& sheet) { EXPECT_EQ(sheet.touchedCells(), 0u) << sheet.name(); });
+    book.close(false);
+}
+
 TEST(HeaderFooterText, EscapesAmpersandsAndFitsExcelsLimit)
 {
     EXPECT_EQ(escapeHeaderText("R&D&&"), "R&&D&&&&");

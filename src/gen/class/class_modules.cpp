@@ -70,16 +70,11 @@ void warnLongStatements(const VbTable& table, GenerationContext& ctx)
 
 void warnLongLines(const OutputFile& file, const VbTable& table, GenerationContext& ctx)
 {
-    for (const std::string& line : file.lines) {
-        // A UTF-8 line is never shorter than its CP932 form.
-        if (line.size() > kMaxLineBytes && cp932ByteCount(line) > kMaxLineBytes) {
-            ctx.warnings.add("テーブル " + printableText(table.tableName()) + " のクラス " + printableText(fileNameOf(file.path)) + " に " +
-                             std::to_string(kMaxLineBytes) +
-                             " バイトを超える行があり、VB では読み込めません。Tab文字数を小さくするか、" +
-                             "長い名前やコメントを変換テーブルで短くしてください");
-            return;
-        }
-    }
+    if (file.lines.longestLineBytes() > kMaxLineBytes)
+        ctx.warnings.add("テーブル " + printableText(table.tableName()) + " のクラス " + printableText(fileNameOf(file.path)) + " に " +
+                         std::to_string(kMaxLineBytes) +
+                         " バイトを超える行があり、VB では読み込めません。Tab文字数を小さくするか、" +
+                         "長い名前やコメントを変換テーブルで短くしてください");
 }
 
 OutputFile itemClassAlone(const VbTable& table, const std::string& folder, const RunSettings& settings)

@@ -2,23 +2,19 @@
 // after every line, atomically.
 #pragma once
 
-#include <optional>
+#include "gen/common/source_text.h"
+
 #include <string>
-#include <vector>
 
 namespace schemist {
 
 struct OutputFile {
     std::string path;
-    std::vector<std::string> lines;
+    SourceText lines;
 
     // The bytes as written: each line encoded as CP932 and followed by CR LF.
-    std::string bytes() const;
-
-    // Encodes the lines now and keeps the bytes, so that bytes() later costs
-    // nothing (the run encodes on the generator's thread).
-    void encode() { encoded = bytes(); }
-    std::optional<std::string> encoded;
+    // The lines are kept in this form, so this costs nothing.
+    const std::string& bytes() const { return lines.bytes(); }
 };
 
 // Writes the file beside its destination and moves it into place when

@@ -4,6 +4,7 @@
 
 #include "platform/text.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace schemist {
@@ -20,10 +21,8 @@ std::string AddLineComment(std::string_view code, std::string_view comment, std:
     return line;
 }
 
-std::string expandTemplate(std::string_view text, TemplateVars vars)
+void appendExpanded(std::string& out, std::string_view text, TemplateVars vars)
 {
-    std::string out;
-    out.reserve(text.size() + 32);
     std::size_t pos = 0;
     while (pos < text.size()) {
         std::size_t open = text.find('$', pos);
@@ -52,6 +51,13 @@ std::string expandTemplate(std::string_view text, TemplateVars vars)
         }
         pos = close + 1;
     }
+}
+
+std::string expandTemplate(std::string_view text, TemplateVars vars)
+{
+    std::string out;
+    out.reserve(text.size() + 32);
+    appendExpanded(out, text, vars);
     return out;
 }
 
@@ -69,24 +75,24 @@ std::pair<std::string_view, std::string_view> codeAndComment(std::string_view te
     return {text.substr(0, at), text.substr(at + kCommentColumn.size())};
 }
 
-// The lines of a multi-line template, without the line break right after the
-// opening quote of a raw string and the one before its closing quote.
-std::vector<std::string_view> templateLines(std::string_view text)
+// Calls `each` with every line of a multi-line template, without the line
+// break right after the opening quote of a raw string and the one before its
+// closing quote.
+template <typename Each>
+void forEachTemplateLine(std::string_view text, Each&& each)
 {
     if (text.starts_with('\n'))
         text.remove_prefix(1);
     if (text.ends_with('\n'))
         text.remove_suffix(1);
-    std::vector<std::string_view> lines;
     std::size_t pos = 0;
     while (pos <= text.size()) {
         std::size_t end = text.find('\n', pos);
         if (end == std::string_view::npos)
             end = text.size();
-        lines.push_back(text.substr(pos, end - pos));
+        each(text.substr(pos, end - pos));
         pos = end + 1;
     }
-    return lines;
 }
 
 }  // namespace
@@ -102,23 +108,33 @@ std::string SourcePrinter::indent(int level) const
     return std::string(width > 0 ? static_cast<std::size_t>(width) : 0, ' ');
 }
 
-void SourcePrinter::emit(std::string code, std::string_view comment)
+void SourcePrinter::startCode(int level)
 {
-    if (comment.empty())
-        lines_.push_back(std::move(code));
+    long width = static_cast<long>(base_ + level) * settings_.TabSize;
+    code_.assign(width > 0 ? static_cast<std::size_t>(width) : 0, ' ');
+}
+
+void SourcePrinter::emit()
+{
+    if (comment_.empty())
+        lines_.appendLine(code_);
     else
-        lines_.push_back(AddLineComment(code, comment, settings_.CommentPos));
+        lines_.appendLineWithComment(code_, comment_, settings_.CommentPos > 0 ? static_cast<std::size_t>(settings_.CommentPos) : 0);
 }
 
 void SourcePrinter::print(int level, std::string_view text, TemplateVars vars)
 {
     auto [code, comment] = codeAndComment(text);
-    emit(indent(level) + expandTemplate(code, vars), expandTemplate(comment, vars));
+    startCode(level);
+    appendExpanded(code_, code, vars);
+    comment_.clear();
+    appendExpanded(comment_, comment, vars);
+    emit();
 }
 
 void SourcePrinter::block(std::string_view text, TemplateVars vars)
 {
-    for (std::string_view line : templateLines(text)) {
+    forEachTemplateLine(text, [&](std::string_view line) {
         std::size_t blanks = line.find_first_not_of(' ');
         if (blanks == std::string_view::npos) {
             blank();
@@ -127,30 +143,45 @@ void SourcePrinter::block(std::string_view text, TemplateVars vars)
                 throw std::logic_error("template line not indented in steps of four: " + std::string(line));
             print(static_cast<int>(blanks) / kTemplateBlanksPerLevel, line.substr(blanks), vars);
         }
-    }
+    });
 }
 
 void SourcePrinter::fixedBlock(std::string_view text, TemplateVars vars)
 {
-    for (std::string_view line : templateLines(text))
-        lines_.push_back(expandTemplate(line, vars));
+    forEachTemplateLine(text, [&](std::string_view line) {
+        code_.clear();
+        appendExpanded(code_, line, vars);
+        lines_.appendLine(code_);
+    });
 }
 
 void SourcePrinter::printWithComment(int level, std::string_view text, TemplateVars vars,
                                      std::string_view comment)
 {
-    emit(indent(level) + expandTemplate(text, vars), trailingComment(comment));
+    startCode(level);
+    appendExpanded(code_, text, vars);
+    comment_.clear();
+    if (!comment.empty()) {
+        comment_ = "' ";
+        comment_.append(comment);
+    }
+    emit();
 }
 
 void SourcePrinter::printWithFixedComment(int level, std::string_view text, TemplateVars vars,
                                           std::string_view fixedComment)
 {
-    emit(indent(level) + expandTemplate(text, vars), fixedComment);
+    startCode(level);
+    appendExpanded(code_, text, vars);
+    comment_.assign(fixedComment);
+    emit();
 }
 
 void SourcePrinter::printAt(int spaces, std::string_view text, TemplateVars vars)
 {
-    lines_.push_back(std::string(static_cast<std::size_t>(spaces), ' ') + expandTemplate(text, vars));
+    code_.assign(static_cast<std::size_t>(std::max(spaces, 0)), ' ');
+    appendExpanded(code_, text, vars);
+    lines_.appendLine(code_);
 }
 
 }  // namespace schemist

@@ -10,6 +10,7 @@
 // with-statement is written.
 #pragma once
 
+#include "gen/common/source_text.h"
 #include "model/run_settings.h"
 
 #include <cstdint>
@@ -35,6 +36,9 @@ using TemplateVars = std::initializer_list<std::pair<std::string_view, std::stri
 // Replaces each $name$ of the template by its value; "$$" writes one "$".
 // An unknown name is a programming error and throws std::logic_error.
 std::string expandTemplate(std::string_view text, TemplateVars vars);
+
+// The same, appended to `out`.
+void appendExpanded(std::string& out, std::string_view text, TemplateVars vars);
 
 class SourcePrinter {
 public:
@@ -85,19 +89,27 @@ public:
     // the closing quote of a raw string are left off as in block().
     void fixedBlock(std::string_view text, TemplateVars vars = {});
 
-    void blank() { lines_.emplace_back(); }
+    void blank() { lines_.appendLine({}); }
 
     std::string indent(int level) const;
-    const std::vector<std::string>& lines() const { return lines_; }
-    std::vector<std::string> takeLines() { return std::move(lines_); }
+    // The lines printed so far, as the bytes they are written as.
+    const SourceText& lines() const { return lines_; }
+    SourceText takeLines() { return std::move(lines_); }
     const RunSettings& settings() const { return settings_; }
 
 private:
-    void emit(std::string code, std::string_view comment);
+    // Starts the code of a line in code_: the level's blanks.
+    void startCode(int level);
+    // Writes code_ as a line, with comment_ at the comment column unless it
+    // is empty.
+    void emit();
 
     const RunSettings& settings_;
-    std::vector<std::string> lines_;
+    SourceText lines_;
     int base_ = 0;
+    // The line being put together; kept to reuse their memory line by line.
+    std::string code_;
+    std::string comment_;
 };
 
 }  // namespace schemist

@@ -66,15 +66,10 @@ void warnModuleLimits(const OutputFile& file, GenerationContext& ctx)
         ctx.warnings.add("標準モジュール " + name + " は " + std::to_string(file.lines.size()) + " 行あり、VB の 1 モジュールの上限 " +
                          std::to_string(kMostModuleLines) +
                          " 行を超えるため読み込めません。クラスモジュールで出力するか、テーブルを減らして分けて出力してください");
-    for (const std::string& line : file.lines) {
-        // A UTF-8 line is never shorter than its CP932 form.
-        if (line.size() > kMostLineBytes && cp932ByteCount(line) > kMostLineBytes) {
-            ctx.warnings.add("標準モジュール " + name + " に " + std::to_string(kMostLineBytes) +
-                             " バイトを超える行があり、VB では読み込めません。Tab文字数を小さくするか、" +
-                             "長い名前やコメントを変換テーブルで短くしてください");
-            return;
-        }
-    }
+    if (file.lines.longestLineBytes() > kMostLineBytes)
+        ctx.warnings.add("標準モジュール " + name + " に " + std::to_string(kMostLineBytes) +
+                         " バイトを超える行があり、VB では読み込めません。Tab文字数を小さくするか、" +
+                         "長い名前やコメントを変換テーブルで短くしてください");
 }
 
 }  // namespace

@@ -51,7 +51,7 @@ std::shared_ptr<Statement> Connection::keptStatement(const std::string& sql) con
 void Connection::holdExclusively()
 {
     sqlite3_busy_timeout(db_, 0);
-    if (sqlite3_exec(db_, "PRAGMA locking_mode=EXCLUSIVE; PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL; PRAGMA secure_delete=OFF; PRAGMA wal_autocheckpoint=10000; BEGIN EXCLUSIVE; COMMIT;", nullptr, nullptr, nullptr) != SQLITE_OK)
+    if (sqlite3_exec(db_, "PRAGMA locking_mode=EXCLUSIVE; PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL; PRAGMA secure_delete=OFF; PRAGMA wal_autocheckpoint=10000; PRAGMA cache_size=-512; BEGIN EXCLUSIVE; COMMIT;", nullptr, nullptr, nullptr) != SQLITE_OK)
         fail("作業用データベースを開けません");
 }
 

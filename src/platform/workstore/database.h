@@ -70,6 +70,7 @@ private:
     struct State;
     Database(std::unique_ptr<State> state, std::string path);
     friend class Recordset;
+    friend class RowAppender;
     friend class Transaction;
 
     const Connection& connection() const;

@@ -115,8 +115,9 @@ void Recordset::insertBuffer()
     insert->reset();
     for (std::size_t i = 0; i < buffer_.size(); ++i)
         insert->bind(static_cast<int>(i + 1), buffer_[i], true);
-    insert->step("テーブル " + def_.name + " に行を追加できません",
-                  "テーブル " + def_.name + " に行を追加できません（キーの重複または値の制約違反）");
+    if (int rc = insert->stepCode(); rc != Statement::kDone)
+        insert->fail(rc, "テーブル " + def_.name + " に行を追加できません",
+                     "テーブル " + def_.name + " に行を追加できません（キーの重複または値の制約違反）");
     insert->reset();
     // addNew() starts the next row from a fresh buffer. A recordset opened
     // only for adding keeps no copy of what it added.

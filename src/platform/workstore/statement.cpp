@@ -10,6 +10,8 @@
 
 #include <utility>
 
+static_assert(schemist::dao::Statement::kRow == SQLITE_ROW && schemist::dao::Statement::kDone == SQLITE_DONE);
+
 namespace schemist::dao {
 
 Statement::Statement(const Connection& connection, const std::string& sql) : connection_(&connection)
@@ -29,17 +31,29 @@ void Statement::bind(int index, const Value& value, bool lasting) { bindValue(st
 
 void Statement::bindInt64(int index, std::int64_t value) { sqlite3_bind_int64(stmt_, index, value); }
 
+void Statement::bindText(int index, std::string_view text)
+{
+    sqlite3_bind_text(stmt_, index, text.data(), static_cast<int>(text.size()), SQLITE_STATIC);
+}
+
 bool Statement::step(const std::string& what, const std::string& whatOnConstraint)
 {
-    int rc = sqlite3_step(stmt_);
+    int rc = stepCode();
     if (rc == SQLITE_ROW)
         return true;
     if (rc == SQLITE_DONE)
         return false;
+    fail(rc, what, whatOnConstraint);
+}
+
+int Statement::stepCode() { return sqlite3_step(stmt_); }
+
+void Statement::fail(int code, const std::string& what, const std::string& whatOnConstraint)
+{
     // Resetting keeps the failure's code and message on the connection and
     // ends the statement's part in any transaction.
     sqlite3_reset(stmt_);
-    if (!whatOnConstraint.empty() && (rc & 0xFF) == SQLITE_CONSTRAINT)
+    if (!whatOnConstraint.empty() && (code & 0xFF) == SQLITE_CONSTRAINT)
         throw Error(whatOnConstraint + ": " + connection_->lastMessage());
     connection_->fail(what);
 }

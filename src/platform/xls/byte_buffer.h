@@ -40,6 +40,7 @@ public:
             bytes_[at + i] = static_cast<char>(v >> (8 * i));
     }
 
+    void reserve(std::size_t bytes) { bytes_.reserve(bytes); }
     std::size_t size() const { return bytes_.size(); }
     const std::string& bytes() const { return bytes_; }
     std::string take() { return std::move(bytes_); }

@@ -141,6 +141,9 @@ std::string buildCompoundFile(std::u16string_view streamName, std::string_view s
         throw std::length_error("compound file stream too large");
     Layout layout = planLayout(stream.size());
     ByteBuffer out;
+    // The file's size is known from its layout (header sector and the
+    // sectors after it): sized once, it is never copied while growing.
+    out.reserve(kSectorSize * (1 + static_cast<std::size_t>(layout.totalSectors())));
     writeHeader(out, layout);
     out.append(stream);
     out.zeros(layout.streamSectors * kSectorSize - stream.size());
