@@ -95,6 +95,7 @@ public:
     // The lines printed so far, as the bytes they are written as.
     const SourceText& lines() const { return lines_; }
     SourceText takeLines() { return std::move(lines_); }
+    void reserve(std::size_t bytes, std::size_t lines) { lines_.reserve(bytes, lines); }
     const RunSettings& settings() const { return settings_; }
 
 private:

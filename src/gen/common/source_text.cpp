@@ -32,6 +32,12 @@ void SourceText::endLine(std::size_t start)
     starts_.push_back(static_cast<std::uint32_t>(start));
 }
 
+void SourceText::reserve(std::size_t bytes, std::size_t lines)
+{
+    bytes_.reserve(bytes);
+    starts_.reserve(lines);
+}
+
 void SourceText::appendLine(std::string_view utf8)
 {
     std::size_t start = bytes_.size();

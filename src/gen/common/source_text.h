@@ -18,6 +18,11 @@ public:
     SourceText(std::initializer_list<std::string_view> lines);
     SourceText(const std::vector<std::string>& lines);
 
+    // Room for about `bytes` of text and `lines` lines, taken once: growing
+    // by doubling would hold the old and the new buffer at once, and room
+    // that is never written costs no memory the system has to provide.
+    void reserve(std::size_t bytes, std::size_t lines);
+
     // Appends one line given as UTF-8; its CP932 bytes and CR LF are added.
     void appendLine(std::string_view utf8);
     // Appends one line of several UTF-8 pieces, the second starting at the
