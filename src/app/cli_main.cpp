@@ -17,6 +17,7 @@
 #include "run/run_driver.h"
 #include "run/setting_number.h"
 #include "run/startup.h"
+#include "run/table_selection.h"
 #include "store/default_data.h"
 
 #include <CLI/CLI.hpp>
@@ -132,37 +133,6 @@ std::optional<std::string> usageProblem(const CliOptions& o)
         return std::string("--no-vb と --no-excel を両方指定すると何も作成しません "
                            "(--doc, --list, --show-definitions, --definitions-json と一緒に指定してください)");
     return std::nullopt;
-}
-
-std::string trimmedName(const std::string& text)
-{
-    std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
-// The typed table names as the database spells them: blanks around a name
-// are ignored, and ASCII letters compared without regard to case, as Access
-// compares them. Names found nowhere go to `unknown`.
-std::vector<std::string> tablesAsSpelled(const std::vector<std::string>& typed, const std::vector<std::string>& local,
-                                         std::vector<std::string>& unknown)
-{
-    std::vector<std::string> tables;
-    for (const std::string& entry : typed) {
-        const std::string name = trimmedName(entry);
-        if (name.empty())
-            continue;
-        auto found = std::find(local.begin(), local.end(), name);
-        if (found == local.end())
-            found = std::find_if(local.begin(), local.end(),
-                                 [&](const std::string& table) { return equalsIgnoringAsciiCase(table, name); });
-        if (found == local.end())
-            unknown.push_back(name);
-        else if (std::find(tables.begin(), tables.end(), *found) == tables.end())
-            tables.push_back(*found);
-    }
-    return tables;
 }
 
 std::string joined(const std::vector<std::string>& names)

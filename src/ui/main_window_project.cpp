@@ -5,6 +5,7 @@
 
 #include "platform/error.h"
 #include "run/startup.h"
+#include "run/table_selection.h"
 #include "ui/message_box.h"
 
 #include <QCheckBox>
@@ -171,7 +172,7 @@ void MainWindow::selectPendingTables()
     pendingTables_.reset();
     std::vector<std::string> unknown;
     const std::vector<std::string> chosen =
-        pending.everyTable ? logic_.tables() : tablesAsListed(pending.names, logic_.tables(), unknown);
+        pending.everyTable ? logic_.tables() : tablesAsSpelled(pending.names, logic_.tables(), unknown);
     int selected = 0;
     for (int i = 0; i < lstTableName_->count(); ++i) {
         QListWidgetItem* item = lstTableName_->item(i);

@@ -5,7 +5,6 @@
 #include "platform/text.h"
 #include "run/output_name.h"
 
-#include <algorithm>
 
 namespace schemist::ui {
 namespace {
@@ -136,26 +135,6 @@ void ProjectLogic::save(const std::string& path, const WindowProject& window)
 {
     writeProjectFile(projectOf(window), path);
     lastPath_ = path;
-}
-
-std::vector<std::string> tablesAsListed(const std::vector<std::string>& wanted, const std::vector<std::string>& listed,
-                                        std::vector<std::string>& unknown)
-{
-    std::vector<std::string> tables;
-    for (const std::string& entry : wanted) {
-        const std::string name = trimBlanks(entry);
-        if (name.empty())
-            continue;
-        auto found = std::find(listed.begin(), listed.end(), name);
-        if (found == listed.end())
-            found = std::find_if(listed.begin(), listed.end(),
-                                 [&](const std::string& table) { return equalsIgnoringAsciiCase(table, name); });
-        if (found == listed.end())
-            unknown.push_back(name);
-        else if (std::find(tables.begin(), tables.end(), *found) == tables.end())
-            tables.push_back(*found);
-    }
-    return tables;
 }
 
 }  // namespace schemist::ui

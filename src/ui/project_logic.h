@@ -66,10 +66,5 @@ private:
     std::string lastPath_;
 };
 
-// The project's table names as the file lists them: blanks around a name are
-// ignored, ASCII letters compared without regard to case (as Access compares
-// names, and as --tables does). Names not listed go to `unknown`.
-std::vector<std::string> tablesAsListed(const std::vector<std::string>& wanted,
-                                        const std::vector<std::string>& listed, std::vector<std::string>& unknown);
 
 }  // namespace schemist::ui

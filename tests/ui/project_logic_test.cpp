@@ -3,6 +3,7 @@
 // file is refused with a message naming the file, the key and the line.
 #include "ui/project_logic.h"
 
+#include "run/table_selection.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
@@ -191,7 +192,7 @@ TEST(ProjectTables, NamesAreFoundAsAccessComparesThem)
 {
     const std::vector<std::string> listed = {"tblStaff", "商品", "Orders"};
     std::vector<std::string> unknown;
-    EXPECT_EQ(ui::tablesAsListed({" ORDERS ", "TBLstaff", "orders", "商品", "Gone", ""}, listed, unknown),
+    EXPECT_EQ(tablesAsSpelled({" ORDERS ", "TBLstaff", "orders", "商品", "Gone", ""}, listed, unknown),
               (std::vector<std::string>{"Orders", "tblStaff", "商品"}));
     EXPECT_EQ(unknown, std::vector<std::string>{"Gone"});
 }
