@@ -86,9 +86,10 @@ assert orders.oddHeader.center.text == 'Orders'
     EXPECT_EQ(std::system(command.c_str()), 0);
 }
 
-// 400 tables of 30 fields: both documents in well under a second of work
-// (the bound here leaves room for a loaded test machine).
-TEST(XlsxDocument, LargeDatabaseIsQuick)
+// 400 tables of 30 fields: both documents made whole. The time is printed,
+// not bounded: a sanitizer build or a loaded machine takes several times as
+// long, and speed is measured by the benchmarks.
+TEST(XlsxDocument, LargeDatabaseIsMadeWhole)
 {
     std::string path = test::sharedFixture("big.mdb");
     if (path.empty())
@@ -109,7 +110,6 @@ TEST(XlsxDocument, LargeDatabaseIsQuick)
     EXPECT_FALSE(book.empty());
     std::printf("both documents of big.mdb: %lld ms elapsed, %.0f ms processor time\n",
                 static_cast<long long>(elapsed.count()), cpuMilliseconds);
-    EXPECT_LT(elapsed.count(), 3000);
 }
 
 }  // namespace
