@@ -18,17 +18,6 @@ struct ProjectCli : ::testing::Test {
     test::ScratchDir work;
 
     void SetUp() override { ASSERT_EQ(runCli({"--init"}, home.path()).exitCode, 0); }
-
-    // Every file below the folder, as paths relative to it.
-    std::vector<std::string> filesIn(const std::string& folder)
-    {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::recursive_directory_iterator(folder))
-            if (entry.is_regular_file())
-                names.push_back(entry.path().lexically_relative(folder).string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
 };
 
 }  // namespace
@@ -57,9 +46,9 @@ TEST_F(ProjectCli, ASavedProjectRepeatsTheRunByteForByte)
     fs::create_directories(work.file("second"));
     auto second = runCli({"--project", work.file("project/app.toml"), "--out", work.file("second")}, home.path());
     ASSERT_EQ(second.exitCode, 0) << second.err;
-    ASSERT_EQ(filesIn(work.file("second")), filesIn(work.file("first")));
-    EXPECT_GT(filesIn(work.file("first")).size(), 3u);
-    for (const std::string& name : filesIn(work.file("first")))
+    ASSERT_EQ(test::filesBelow(work.file("second")), test::filesBelow(work.file("first")));
+    EXPECT_GT(test::filesBelow(work.file("first")).size(), 3u);
+    for (const std::string& name : test::filesBelow(work.file("first")))
         EXPECT_EQ(test::readFile(work.file("second/" + name)), test::readFile(work.file("first/" + name))) << name;
 }
 
@@ -84,7 +73,7 @@ TEST_F(ProjectCli, TheCommandLineOverridesTheFileAndSavingMergesBoth)
     test::copyFile(test::dataFile("sample.mdb"), work.file("db/App.mdb"));
     auto run = runCli({"--project", work.file("app.toml"), "--out", work.file("out"), "--name", "Other"}, home.path());
     ASSERT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(filesIn(work.file("out")), std::vector<std::string>{"Other.bas"});
+    EXPECT_EQ(test::filesBelow(work.file("out")), std::vector<std::string>{"Other.bas"});
 }
 
 TEST_F(ProjectCli, FaultyFilesStopWithAMessageAndWriteNothing)
@@ -107,5 +96,5 @@ TEST_F(ProjectCli, FaultyFilesStopWithAMessageAndWriteNothing)
     auto badNumber = runCli({"--tab-size", "x", "--save-project", work.file("never.toml")}, home.path());
     EXPECT_EQ(badNumber.exitCode, 64);
     EXPECT_FALSE(fs::exists(work.file("never.toml")));
-    EXPECT_TRUE(filesIn(work.file("out")).empty());
+    EXPECT_TRUE(test::filesBelow(work.file("out")).empty());
 }

@@ -1,6 +1,8 @@
 // Scratch folders, fixture lookup and a small process runner for the tests.
 #include "support/test_support.h"
 
+#include "platform/error.h"
+
 
 #include <algorithm>
 #include <cstdlib>
@@ -168,5 +170,25 @@ void SmallFileSystem::fill(std::size_t leave)
 }
 
 void SmallFileSystem::release() { std::filesystem::remove(where_ + "/filler"); }
+
+std::vector<std::string> filesBelow(const std::string& folder)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : fs::recursive_directory_iterator(folder))
+        if (entry.is_regular_file())
+            names.push_back(entry.path().lexically_relative(folder).string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::string errorMessageOf(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const Error& e) {
+        return e.what();
+    }
+    return "<no error>";
+}
 
 }  // namespace schemist::test

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -54,6 +55,12 @@ int unprivilegedUid();
 
 
 std::string readFile(const std::string& path);
+
+// Every file below the folder, as sorted paths relative to it.
+std::vector<std::string> filesBelow(const std::string& folder);
+
+// The message of the Error the action throws, or "<no error>".
+std::string errorMessageOf(const std::function<void()>& action);
 
 // A tmpfs of a few hundred KiB at `where`: the disk that fills up. Mounting
 // needs root; a test skips when mounted() is false.

@@ -23,21 +23,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Every file below the folder, as paths relative to it.
-std::vector<std::string> filesIn(const std::string& folder)
-{
-    std::vector<std::string> names;
-    for (const auto& entry : fs::recursive_directory_iterator(folder))
-        if (entry.is_regular_file())
-            names.push_back(entry.path().lexically_relative(folder).string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 void expectSameFiles(const std::string& window, const std::string& commandLine)
 {
-    ASSERT_EQ(filesIn(window), filesIn(commandLine));
-    for (const std::string& name : filesIn(window))
+    ASSERT_EQ(filesBelow(window), filesBelow(commandLine));
+    for (const std::string& name : filesBelow(window))
         EXPECT_TRUE(readFile(window + "/" + name) == readFile(commandLine + "/" + name)) << name;
 }
 
@@ -216,7 +205,7 @@ TEST_F(ProjectWindowTest, AProjectOpenedFromTheMenuFillsTheWindowAndRunsAsTheCom
         ASSERT_TRUE(user.done());
     }
     runAndClose(*w);
-    EXPECT_GT(filesIn(work.file("out")).size(), 4u);
+    EXPECT_GT(filesBelow(work.file("out")).size(), 4u);
     EXPECT_NE(readFile(work.file("out/Staff-doc/README.md")).find("改訂履歴"), std::string::npos);
 
     fs::create_directories(work.file("cli"));
@@ -331,7 +320,7 @@ TEST_F(ProjectWindowTest, SavingWithoutAnOutputNameAsksForItFirst)
     ASSERT_EQ(messages.shown().size(), 1u);
     EXPECT_EQ(messages.shown()[0].text, "出力ファイル名を入力してください");
     EXPECT_TRUE(QTest::qWaitFor([&] { return child<QLineEdit>(*w, "txtFileName")->hasFocus(); }, 1000));
-    EXPECT_TRUE(filesIn(work.path()).empty());
+    EXPECT_TRUE(filesBelow(work.path()).empty());
 }
 
 }  // namespace

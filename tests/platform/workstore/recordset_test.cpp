@@ -32,16 +32,6 @@ struct SampleRows : ::testing::Test {
     }
 };
 
-std::string messageOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const Error& e) {
-        return e.what();
-    }
-    return "<no error>";
-}
-
 }  // namespace
 
 TEST_F(SampleRows, IntegerFieldsTakeTheirWholeRangeAndRefuseOneBeyond)
@@ -54,7 +44,7 @@ TEST_F(SampleRows, IntegerFieldsTakeTheirWholeRangeAndRefuseOneBeyond)
             EXPECT_EQ(rs.field(r.field).toDouble(), inRange) << r.field;
         }
         for (double outside : {r.lo - 1, r.hi + 1}) {
-            std::string message = messageOf([&] { rs.setField(r.field, Value(outside)); });
+            std::string message = test::errorMessageOf([&] { rs.setField(r.field, Value(outside)); });
             EXPECT_NE(message.find("範囲外"), std::string::npos) << r.field << " " << outside << ": " << message;
             EXPECT_NE(message.find(std::string("フィールド ") + r.field), std::string::npos) << message;
             EXPECT_NE(message.find("テーブル T"), std::string::npos) << message;
@@ -90,7 +80,7 @@ TEST_F(SampleRows, AssignmentConvertsAsTheEngineDoes)
     rs.setField("Amount", Value("1e3"));
     EXPECT_EQ(rs.field("Amount"), Value(1000.0));
     for (const char* bad : {"", "abc", "1x", "inf"})
-        EXPECT_NE(messageOf([&] { rs.setField("Amount", Value(bad)); }).find("型が一致しません"), std::string::npos)
+        EXPECT_NE(test::errorMessageOf([&] { rs.setField("Amount", Value(bad)); }).find("型が一致しません"), std::string::npos)
             << bad;
     rs.update();
     Recordset back = db.openRecordset("T");
@@ -102,7 +92,7 @@ TEST_F(SampleRows, AssignmentConvertsAsTheEngineDoes)
 TEST_F(SampleRows, TextSizeCountsCharactersNotBytes)
 {
     Recordset rs = newRow("漢字漢字漢字漢字漢字");  // 10 characters, 30 bytes
-    EXPECT_NE(messageOf([&] { rs.setField("Key", Value("12345678901")); }).find("10 文字まで"), std::string::npos);
+    EXPECT_NE(test::errorMessageOf([&] { rs.setField("Key", Value("12345678901")); }).find("10 文字まで"), std::string::npos);
     rs.update();
     EXPECT_EQ(db.openRecordset("T").field("Key"), Value("漢字漢字漢字漢字漢字"));
 }
@@ -145,7 +135,7 @@ TEST_F(SampleRows, EditChangesTheCurrentRowOnly)
     rs.moveFirst();
     rs.edit();
     rs.setField("Key", Value("B"));
-    EXPECT_NE(messageOf([&] { rs.update(); }).find("キーの重複"), std::string::npos);
+    EXPECT_NE(test::errorMessageOf([&] { rs.update(); }).find("キーの重複"), std::string::npos);
     EXPECT_EQ(db.openRecordset("T", "Key", Value("a")).recordCount(), 1u);
 }
 
@@ -153,12 +143,12 @@ TEST_F(SampleRows, CursorAndFieldMistakesAreReported)
 {
     Recordset rs = db.openRecordset("T");
     EXPECT_TRUE(rs.eof());
-    EXPECT_NE(messageOf([&] { rs.field("Key"); }).find("カレント レコードがありません"), std::string::npos);
+    EXPECT_NE(test::errorMessageOf([&] { rs.field("Key"); }).find("カレント レコードがありません"), std::string::npos);
     EXPECT_THROW(rs.edit(), Error);
     EXPECT_THROW(rs.setField("Key", Value("x")), std::logic_error);
     EXPECT_THROW(rs.update(), std::logic_error);
     rs.addNew();
-    EXPECT_NE(messageOf([&] { rs.setField("Nope", Value("x")); }).find("Nope"), std::string::npos);
+    EXPECT_NE(test::errorMessageOf([&] { rs.setField("Nope", Value("x")); }).find("Nope"), std::string::npos);
     EXPECT_EQ(rs.fieldNames().front(), "Key");
     rs.moveNext();  // past the end stays at the end
     EXPECT_TRUE(rs.eof());

@@ -38,16 +38,6 @@ struct Appending : ::testing::Test {
     }
 };
 
-std::string messageOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const Error& e) {
-        return e.what();
-    }
-    return "<no error>";
-}
-
 }  // namespace
 
 TEST_F(Appending, StoresWhatARecordsetStoresForTheSameValues)
@@ -90,21 +80,21 @@ TEST_F(Appending, RefusesWhatARecordsetRefusesWithItsMessage)
         {4, Cell(std::string_view("12a")), Value("12a")},
     };
     for (const Case& c : cases) {
-        std::string expected = messageOf([&] {
+        std::string expected = test::errorMessageOf([&] {
             rs.addNew();
             rs.setField(c.column, c.value);
         });
         std::vector<Cell> cells(7);
         cells[0] = Cell(std::string_view("k"));
         cells[static_cast<std::size_t>(c.column)] = c.cell;
-        std::string got = messageOf([&] { rows.append({cells[0], cells[1], cells[2], cells[3], cells[4], cells[5], cells[6]}); });
+        std::string got = test::errorMessageOf([&] { rows.append({cells[0], cells[1], cells[2], cells[3], cells[4], cells[5], cells[6]}); });
         EXPECT_NE(expected, "<no error>") << c.column;
         expected.replace(expected.find("ByRecordset"), 11, "ByAppender");
         EXPECT_EQ(got, expected) << c.column;
     }
     // A key taken already is refused by the table's constraint.
     rows.append({"k"});
-    std::string duplicate = messageOf([&] { rows.append({"K"}); });
+    std::string duplicate = test::errorMessageOf([&] { rows.append({"K"}); });
     EXPECT_NE(duplicate.find("テーブル ByAppender に行を追加できません（キーの重複または値の制約違反）"), std::string::npos)
         << duplicate;
     EXPECT_EQ(rowsOf("ByAppender").size(), 1u);
