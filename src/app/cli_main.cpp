@@ -391,6 +391,7 @@ int runCommand(const CliOptions& o)
     request.makeVB = !o.noVB;
     request.makeExcel = !o.noExcel;
     request.keepSchema = !o.definitionsJson.empty();
+    request.keepRows = o.showDefinitions || !o.definitionsJson.empty();
 
     Progress progress(showProgressOnTerminal);
     bool inMemory = o.showDefinitions || o.check;

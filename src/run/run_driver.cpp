@@ -211,7 +211,7 @@ void RunDriver::runGeneration(const RunRequest& request, Progress& progress, Run
     std::future<void> convertedWritten;
     try {
         IdentifierSet ids;
-        outcome.outputs.accessRows = step("スキーマの取り込み", [&] {
+        std::vector<DefinitionRow> accessRows = step("スキーマの取り込み", [&] {
             ids = BuildIdentifierSet(store);
             std::vector<DefinitionRow> rows = definitionRowsFrom(schema, request.tables, ids);
             if ((request.makeVB || request.makeExcel) && rows.empty())
@@ -219,17 +219,18 @@ void RunDriver::runGeneration(const RunRequest& request, Progress& progress, Run
             return rows;
         });
         schema = SourceSchema();  // everything later works from the rows
-        step("スキーマの取り込み", [&] { WriteImportedRows(store, outcome.outputs.accessRows); });
+        step("スキーマの取り込み", [&] { WriteImportedRows(store, accessRows); });
         progress.set(20);
 
-        // Each set of rows exists once: a generator gets the rows moved into
-        // its tables and hands them back when done. The workbook's progress
-        // and warnings are passed on in the run's order, after the source's.
+        // Each set of rows exists once, and only as long as an output is
+        // still to be made of it (or the caller asked to keep it). The
+        // workbook's progress and warnings are passed on in the run's order,
+        // after the source's.
         ConvertedRows converted;
         TypePrefixes prefixes;
         if (request.makeVB) {
             converted = step("定義の変換", [&] {
-                return ConvertRows(LoadTypeConversions(store), outcome.outputs.accessRows, warnings);
+                return ConvertRows(LoadTypeConversions(store), accessRows, warnings);
             });
             prefixes = LoadTypePrefixes(store);
             convertedWritten = std::async(std::launch::async, [&] {
@@ -240,12 +241,17 @@ void RunDriver::runGeneration(const RunRequest& request, Progress& progress, Run
         std::exception_ptr workbookFailure;
         if (request.makeExcel && generators_.workbook) {
             int start = !request.makeVB ? 20 : !settings_.classModules() ? 40 : 30;
+            std::vector<DefinitionTable> accessTables = groupByTable(std::move(accessRows));
             try {
-                built = buildWorkbook(groupByTable(std::move(outcome.outputs.accessRows)), start);
+                built = buildWorkbook(accessTables, start);
             } catch (...) {
                 workbookFailure = std::current_exception();
             }
+            if (request.keepRows)
+                accessRows = flattenTables(std::move(accessTables));
         }
+        if (!request.keepRows)
+            std::vector<DefinitionRow>().swap(accessRows);
 
         if (request.makeVB) {
             convertedWritten.get();
@@ -258,17 +264,18 @@ void RunDriver::runGeneration(const RunRequest& request, Progress& progress, Run
             std::vector<DefinitionTable> vbTables = groupByTable(std::move(converted.vb));
             SourceResult generated =
                 generateSource(vbTables, ids, prefixes, request.outputFolder, outputPathStem, moduleName);
-            outcome.outputs.vbRows = flattenTables(std::move(vbTables));
+            if (request.keepRows)
+                outcome.outputs.vbRows = flattenTables(std::move(vbTables));
             outcome.outputs.sources = std::move(generated.files);
             for (const std::string& warning : generated.warnings.messages())
                 warnings.add(warning);
             if (!settings_.classModules())
                 progress.set(40);
         }
+        outcome.outputs.accessRows = std::move(accessRows);
         if (workbookFailure)
             std::rethrow_exception(workbookFailure);
         if (built) {
-            outcome.outputs.accessRows = flattenTables(std::move(built->tables));
             for (int value : built->progressValues)
                 progress.set(value);
             for (const std::string& warning : built->warnings.messages())
@@ -401,13 +408,12 @@ RunDriver::SourceResult RunDriver::generateSource(const std::vector<DefinitionTa
     return result;
 }
 
-RunDriver::WorkbookResult RunDriver::buildWorkbook(std::vector<DefinitionTable> accessTables, int start) const
+RunDriver::WorkbookResult RunDriver::buildWorkbook(const std::vector<DefinitionTable>& accessTables, int start) const
 {
     WorkbookResult result;
-    result.tables = std::move(accessTables);
     Progress recorder([&result](int value) { result.progressValues.push_back(value); }, start);
     step("Excel定義書の作成", [&] {
-        result.bytes = generators_.workbook(result.tables, settings_, sourceFileName_, recorder, result.warnings);
+        result.bytes = generators_.workbook(accessTables, settings_, sourceFileName_, recorder, result.warnings);
     });
     return result;
 }

@@ -39,6 +39,10 @@ struct RunRequest {
     // document is made (for the definitions JSON); otherwise they are let go
     // as soon as the definition rows are made of them.
     bool keepSchema = false;
+    // Keep the imported and converted rows in RunOutputs::accessRows and
+    // vbRows (for showing or saving them); otherwise each set is let go as
+    // soon as the last output made of it is done.
+    bool keepRows = false;
 };
 
 // What a run generated, held in memory until written.
@@ -46,6 +50,7 @@ struct RunOutputs {
     std::vector<OutputFile> sources;
     std::string workbookPath;         // empty when no workbook was made
     std::string workbookBytes;
+    // Only with RunRequest::keepRows.
     std::vector<DefinitionRow> accessRows;
     std::vector<DefinitionRow> vbRows;
     // Class runs: the item and collection prefixes the class files carry.
@@ -127,7 +132,6 @@ private:
         std::string bytes;
         std::vector<int> progressValues;
         Warnings warnings;
-        std::vector<DefinitionTable> tables;
     };
 
     void runGeneration(const RunRequest& request, Progress& progress, RunOutcome& outcome, WriteMode mode);
@@ -137,8 +141,7 @@ private:
                                 const std::string& outputPathStem, const std::string& moduleName) const;
     void makeDocumentFiles(const RunRequest& request, const std::string& outputPathStem, RunOutputs& outputs,
                            Warnings& warnings) const;
-    // Takes the import's rows and hands them back in the result.
-    WorkbookResult buildWorkbook(std::vector<DefinitionTable> accessTables, int start) const;
+    WorkbookResult buildWorkbook(const std::vector<DefinitionTable>& accessTables, int start) const;
 
     const RunSettings& settings_;
     SchemaReader reader_;

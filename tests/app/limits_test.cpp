@@ -71,6 +71,7 @@ struct Limits : ::testing::Test {
             request.tables.push_back(table.name);
         request.outputFolder = dir.path();
         request.outputName = "Limits";
+        request.keepRows = true;
         return driver.start(request, progress, WriteMode::InMemory);
     }
 };

@@ -128,6 +128,14 @@ TEST_F(Driver, TheOutcomeHoldsTheRowsTheGeneratorsWereGivenInTheirOrder)
     };
     RunRequest r = request();
     r.tables = {"tblOther", "tblStaff"};
+    RunOutcome unkept = driver(reader).start(r, progress, WriteMode::InMemory);
+    ASSERT_TRUE(unkept.succeeded) << unkept.error;
+    EXPECT_TRUE(unkept.outputs.accessRows.empty() && unkept.outputs.vbRows.empty())
+        << "the rows are let go once the outputs are made, unless asked for";
+
+    seenAccess.clear();
+    seenVB.clear();
+    r.keepRows = true;
     RunOutcome outcome = driver(reader).start(r, progress, WriteMode::InMemory);
     ASSERT_TRUE(outcome.succeeded) << outcome.error;
 
