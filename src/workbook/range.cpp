@@ -3,7 +3,39 @@
 
 #include "platform/error.h"
 
+#include <array>
+
 namespace schemist::excel {
+namespace {
+
+// Changes the style of cells by `change`. Cells that share a style share the
+// changed one, so each distinct style is changed and looked up once.
+template <typename Change>
+class Restyle {
+public:
+    Restyle(Worksheet& sheet, Change change) : sheet_(&sheet), change_(std::move(change)) {}
+
+    void operator()(CellData& cell)
+    {
+        if (cell.style >= changed_.size())
+            changed_.resize(cell.style + 1, kNotYet);
+        StyleId& to = changed_[cell.style];
+        if (to == kNotYet) {
+            CellStyle style = sheet_->style(cell.style);
+            change_(style);
+            to = sheet_->styleId(style);
+        }
+        cell.style = to;
+    }
+
+private:
+    static constexpr StyleId kNotYet = ~StyleId{0};
+    Worksheet* sheet_;
+    Change change_;
+    std::vector<StyleId> changed_;  // by the style a cell had
+};
+
+}  // namespace
 
 Border::Border(const Range& range, int edge) : sheet_(range.sheet_), areas_(range.areas()), edge_(edge) {}
 
@@ -20,7 +52,13 @@ Border Range::borders(int edge)
 template <typename Change>
 void Border::apply(Change change)
 {
-    auto edge = [&](int r, int c, CellEdge which) { change(sheet_->cell(r, c).style.edges[which]); };
+    auto restyleEdge = [&](CellEdge which) {
+        return Restyle(*sheet_, [&change, which](CellStyle& style) { change(style.edges[which]); });
+    };
+    // by CellEdge
+    std::array restyles{restyleEdge(kLeftEdge), restyleEdge(kTopEdge), restyleEdge(kBottomEdge),
+                        restyleEdge(kRightEdge)};
+    auto edge = [&](int r, int c, CellEdge which) { restyles[which](sheet_->cell(r, c)); };
     for (const CellArea& a : areas_) {
         switch (edge_) {
         case xlEdgeLeft:
@@ -106,19 +144,19 @@ void Range::setHorizontalAlignment(int alignment)
 {
     if (alignment != xlGeneral && alignment != xlLeft && alignment != xlCenter && alignment != xlRight)
         throw Error("横位置 " + std::to_string(alignment) + " は使えません");
-    forEachCell([&](CellData& cell) { cell.style.horizontalAlignment = alignment; });
+    forEachCell(Restyle(*sheet_, [&](CellStyle& style) { style.horizontalAlignment = alignment; }));
 }
 
 void Range::setVerticalAlignment(int alignment)
 {
     if (alignment != xlTop && alignment != xlCenter && alignment != xlBottom)
         throw Error("縦位置 " + std::to_string(alignment) + " は使えません");
-    forEachCell([&](CellData& cell) { cell.style.verticalAlignment = alignment; });
+    forEachCell(Restyle(*sheet_, [&](CellStyle& style) { style.verticalAlignment = alignment; }));
 }
 
 void Range::setWrapText(bool wrap)
 {
-    forEachCell([&](CellData& cell) { cell.style.wrapText = wrap; });
+    forEachCell(Restyle(*sheet_, [&](CellStyle& style) { style.wrapText = wrap; }));
 }
 
 void Range::setMergeCells(bool merge)
@@ -129,12 +167,19 @@ void Range::setMergeCells(bool merge)
 
 void Range::setNumberFormatLocal(const std::string& format)
 {
-    forEachCell([&](CellData& cell) { cell.style.numberFormatLocal = format; });
+    forEachCell(Restyle(*sheet_, [&](CellStyle& style) { style.numberFormatLocal = format; }));
 }
 
 void Range::setNumberFormatLocal(const std::vector<std::vector<std::string>>& grid)
 {
-    assignGrid(grid, [](CellData& cell, const std::string& f) { cell.style.numberFormatLocal = f; });
+    Worksheet& sheet = *sheet_;
+    assignGrid(grid, [&sheet](CellData& cell, const std::string& format) {
+        if (sheet.style(cell.style).numberFormatLocal == format)
+            return;
+        CellStyle style = sheet.style(cell.style);
+        style.numberFormatLocal = format;
+        cell.style = sheet.styleId(style);
+    });
 }
 
 void Range::setColumnWidth(double width)

@@ -57,7 +57,7 @@ public:
     void setColumnWidth(double width);
 
     template <typename Visit>
-    void forEachCell(Visit visit)
+    void forEachCell(Visit&& visit)
     {
         for (const CellArea& a : areas_)
             for (int r = a.firstRow; r <= a.lastRow; ++r)

@@ -68,6 +68,7 @@ public:
     Worksheet& activeSheet() { return *active_; }
     const Worksheet& activeSheet() const { return *active_; }
     void activate(Worksheet& sheet) { active_ = &sheet; }
+    CellStyles& cellStyles() { return cellStyles_; }
 
     // The bytes SaveAs writes: the .xls file of the workbook as it stands.
     std::string fileBytes() const;
@@ -86,6 +87,7 @@ public:
 
 private:
     Workbooks& owner_;
+    CellStyles cellStyles_;  // before the sheets, which keep a pointer to it
     Sheets sheets_;
     Worksheet* active_ = nullptr;
     std::string path_;

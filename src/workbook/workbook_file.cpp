@@ -103,51 +103,48 @@ bool inMergedArea(const Worksheet& sheet, int row, int column)
     return false;
 }
 
-// The distinct cell styles of a workbook, each the index of one cell format.
-// A sheet uses a handful of styles, and neighbouring cells mostly share one,
-// so a short list with a last-hit shortcut beats hashing.
+// The cell formats of the saved file: one per distinct cell style, numbered
+// in the order the sheets first use them.
 class FormatTable {
 public:
     explicit FormatTable(std::vector<xls::CellFormat>& formats) : formats_(formats) {}
 
-    std::uint32_t indexOf(const CellStyle& style)
+    std::uint32_t indexOf(const Worksheet& sheet, StyleId id)
     {
-        if (last_ < styles_.size() && styles_[last_] == style)
-            return static_cast<std::uint32_t>(last_);
-        for (last_ = 0; last_ < styles_.size(); ++last_)
-            if (styles_[last_] == style)
-                return static_cast<std::uint32_t>(last_);
-        styles_.push_back(style);
-        formats_.push_back(cellFormat(style));
-        return static_cast<std::uint32_t>(last_);
+        if (id >= formatOf_.size())
+            formatOf_.resize(sheet.styleCount(), kNotYet);
+        if (formatOf_[id] == kNotYet) {
+            formatOf_[id] = static_cast<std::uint32_t>(formats_.size());
+            formats_.push_back(cellFormat(sheet.style(id)));
+        }
+        return formatOf_[id];
     }
 
 private:
+    static constexpr std::uint32_t kNotYet = ~std::uint32_t{0};
     std::vector<xls::CellFormat>& formats_;
-    std::vector<CellStyle> styles_;
-    std::size_t last_ = 0;
+    std::vector<std::uint32_t> formatOf_;  // by StyleId
 };
 
 xls::Sheet toXlsSheet(const Worksheet& sheet, FormatTable& formatTable)
 {
     xls::Sheet out;
     out.name = sheet.name();
-    const CellStyle plain;
     std::map<int, int> rowLines;
     out.cells.reserve(sheet.touchedCells());
     sheet.forEachCell([&](int row, int column, const CellData& data) {
         bool empty = std::holds_alternative<std::monostate>(data.value);
-        if (empty && data.style == plain)
+        if (empty && data.style == kPlainStyle)
             return;  // never touched in a way the file would show
         xls::Cell cell;
         cell.row = static_cast<std::uint32_t>(row);
         cell.column = static_cast<std::uint16_t>(column);
-        cell.format = formatTable.indexOf(data.style);
+        cell.format = formatTable.indexOf(sheet, data.style);
         if (const auto* text = std::get_if<std::string>(&data.value)) {
             cell.kind = xls::Cell::Kind::Text;
             cell.text = *text;
             // Excel fits the height of rows without a set height to wrapped text.
-            if (data.style.wrapText && !inMergedArea(sheet, row, column))
+            if (sheet.style(data.style).wrapText && !inMergedArea(sheet, row, column))
                 rowLines[row] = std::max(rowLines[row], wrappedLines(*text, sheet.columnWidth(column)));
         } else if (const auto* number = std::get_if<double>(&data.value)) {
             cell.kind = xls::Cell::Kind::Number;

@@ -10,6 +10,11 @@
 
 namespace schemist::excel {
 
+Worksheet::Worksheet(Workbook& parent, std::string name)
+    : parent_(&parent), name_(std::move(name)), styles_(&parent.cellStyles())
+{
+}
+
 void Worksheet::setName(const std::string& name)
 {
     if (auto problem = sheetNameProblem(name))
@@ -57,6 +62,28 @@ void Worksheet::merge(const CellArea& area)
 void Worksheet::unmerge(const CellArea& area)
 {
     std::erase_if(merged_, [&](const CellArea& m) { return m.intersects(area); });
+}
+
+StyleId CellStyles::idOf(const CellStyle& style)
+{
+    // Neighbouring cells mostly share a style: the last one found is tried
+    // first, then the short list.
+    if (styles_[last_] == style)
+        return last_;
+    auto found = std::find(styles_.begin(), styles_.end(), style);
+    if (found == styles_.end()) {
+        styles_.push_back(style);
+        found = styles_.end() - 1;
+    }
+    last_ = static_cast<StyleId>(found - styles_.begin());
+    return last_;
+}
+
+const CellStyle& Worksheet::styleAt(int row, int column) const
+{
+    if (static_cast<std::size_t>(row) >= rows_.size() || static_cast<std::size_t>(column) >= rows_[row].size())
+        return style(kPlainStyle);
+    return style(rows_[row][column].style);
 }
 
 double Worksheet::columnWidth(int column) const

@@ -41,9 +41,30 @@ struct CellStyle {
     bool operator==(const CellStyle&) const = default;
 };
 
+// A cell's style is the index of one of its workbook's distinct styles
+// (Worksheet::style); 0 is the plain style of a cell never formatted. A
+// definition workbook has many thousands of cells but a few dozen styles, so
+// each cell holding its own copy would take most of the workbook's memory.
+using StyleId = std::uint32_t;
+inline constexpr StyleId kPlainStyle = 0;
+
 struct CellData {
     Value value;
-    CellStyle style;
+    StyleId style = kPlainStyle;
+};
+
+// The distinct cell styles of a workbook, shared by its sheets.
+class CellStyles {
+public:
+    CellStyles() : styles_(1) {}
+    const CellStyle& operator[](StyleId id) const { return styles_[id]; }
+    std::size_t size() const { return styles_.size(); }
+    // The id of `style`, added when it is new.
+    StyleId idOf(const CellStyle& style);
+
+private:
+    std::vector<CellStyle> styles_;  // [kPlainStyle] is the plain style
+    StyleId last_ = kPlainStyle;
 };
 
 // The six parts of the page header and footer. A part holds Excel's codes
@@ -55,7 +76,7 @@ struct PageSetup {
 
 class Worksheet {
 public:
-    Worksheet(Workbook& parent, std::string name) : parent_(&parent), name_(std::move(name)) {}
+    Worksheet(Workbook& parent, std::string name);
     Worksheet(const Worksheet&) = delete;
     Worksheet& operator=(const Worksheet&) = delete;
 
@@ -94,6 +115,14 @@ public:
                 visit(static_cast<int>(r), static_cast<int>(c), rows_[r][c]);
     }
 
+    // The styles of the workbook's cells, by StyleId.
+    const CellStyle& style(StyleId id) const { return (*styles_)[id]; }
+    std::size_t styleCount() const { return styles_->size(); }
+    // The id of `style`, added to the workbook's styles when it is new.
+    StyleId styleId(const CellStyle& style) { return styles_->idOf(style); }
+    // The style of one cell (the plain style when it was never touched).
+    const CellStyle& styleAt(int row, int column) const;
+
     // Lets go of every cell's storage: for saving a workbook that is closed
     // right after, one sheet at a time, so that the cells and their saved
     // form are not held whole side by side.
@@ -120,6 +149,7 @@ private:
     Workbook* parent_;
     std::string name_;
     std::vector<std::vector<CellData>> rows_;
+    CellStyles* styles_;  // the parent's
     std::vector<CellArea> merged_;
     std::map<int, double> columnWidths_;
     PageSetup pageSetup_;

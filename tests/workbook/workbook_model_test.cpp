@@ -111,17 +111,17 @@ TEST(WorkbookModel, BordersOfAUnionApplyAreaByArea)
     left.setLineStyle(xlContinuous);
     left.setWeight(3);
     Worksheet& sheet = excel.activeSheet();
-    EXPECT_EQ(sheet.cell(1, 1).style.edges[kLeftEdge], (BorderLine{xlContinuous, 3}));
-    EXPECT_EQ(sheet.cell(4, 0).style.edges[kLeftEdge], (BorderLine{xlContinuous, 3}));
-    EXPECT_EQ(sheet.cell(5, 0).style.edges[kLeftEdge], (BorderLine{xlContinuous, 3}));
-    EXPECT_EQ(sheet.cell(1, 2).style.edges[kLeftEdge].lineStyle, xlLineStyleNone);
+    EXPECT_EQ(sheet.styleAt(1, 1).edges[kLeftEdge], (BorderLine{xlContinuous, 3}));
+    EXPECT_EQ(sheet.styleAt(4, 0).edges[kLeftEdge], (BorderLine{xlContinuous, 3}));
+    EXPECT_EQ(sheet.styleAt(5, 0).edges[kLeftEdge], (BorderLine{xlContinuous, 3}));
+    EXPECT_EQ(sheet.styleAt(1, 2).edges[kLeftEdge].lineStyle, xlLineStyleNone);
 
     // Inside lines touch both cells of each shared line, never the outline.
     excel.range("A4:C5").borders(xlInsideHorizontal).setWeight(xlHairline);
-    EXPECT_EQ(sheet.cell(3, 1).style.edges[kBottomEdge], (BorderLine{xlContinuous, xlHairline}));
-    EXPECT_EQ(sheet.cell(4, 1).style.edges[kTopEdge], (BorderLine{xlContinuous, xlHairline}));
-    EXPECT_EQ(sheet.cell(3, 1).style.edges[kTopEdge].lineStyle, xlLineStyleNone);
-    EXPECT_EQ(sheet.cell(4, 1).style.edges[kBottomEdge].lineStyle, xlLineStyleNone);
+    EXPECT_EQ(sheet.styleAt(3, 1).edges[kBottomEdge], (BorderLine{xlContinuous, xlHairline}));
+    EXPECT_EQ(sheet.styleAt(4, 1).edges[kTopEdge], (BorderLine{xlContinuous, xlHairline}));
+    EXPECT_EQ(sheet.styleAt(3, 1).edges[kTopEdge].lineStyle, xlLineStyleNone);
+    EXPECT_EQ(sheet.styleAt(4, 1).edges[kBottomEdge].lineStyle, xlLineStyleNone);
 
     EXPECT_THROW(excel.range("A1").borders(5), Error);
     EXPECT_THROW(excel.range("A1").borders(xlEdgeTop).setWeight(7), Error);
