@@ -235,29 +235,31 @@ void RunDriver::runGeneration(const RunRequest& request, Progress& progress, Run
             prefixes = LoadTypePrefixes(store);
             convertedWritten = std::async(std::launch::async, [&] {
                 step("定義の変換", [&] { WriteConvertedRows(store, converted); });
+                // Nothing else reads the Inside rows. (Assigning {} would
+                // keep the buffer: the initializer-list assignment clears
+                // without freeing; swapping frees it.)
+                std::vector<DefinitionRow>().swap(converted.inside);
             });
         }
         std::optional<WorkbookResult> built;
         std::exception_ptr workbookFailure;
         if (request.makeExcel && generators_.workbook) {
             int start = !request.makeVB ? 20 : !settings_.classModules() ? 40 : 30;
+            // The workbook takes the rows and lets them go before it saves.
             std::vector<DefinitionTable> accessTables = groupByTable(std::move(accessRows));
+            if (request.keepRows)
+                accessRows = flattenTables(std::vector<DefinitionTable>(accessTables));
             try {
-                built = buildWorkbook(accessTables, start);
+                built = buildWorkbook(std::move(accessTables), start);
             } catch (...) {
                 workbookFailure = std::current_exception();
             }
-            if (request.keepRows)
-                accessRows = flattenTables(std::move(accessTables));
         }
         if (!request.keepRows)
             std::vector<DefinitionRow>().swap(accessRows);
 
         if (request.makeVB) {
             convertedWritten.get();
-            // Assigning {} would keep the buffer (the initializer-list
-            // assignment clears without freeing); swapping frees it.
-            std::vector<DefinitionRow>().swap(converted.inside);
             if (settings_.classModules())
                 outcome.outputs.classPrefixes = {ids.ClassPrefix, ids.CollectionPrefix};
             progress.set(30);
@@ -408,12 +410,12 @@ RunDriver::SourceResult RunDriver::generateSource(const std::vector<DefinitionTa
     return result;
 }
 
-RunDriver::WorkbookResult RunDriver::buildWorkbook(const std::vector<DefinitionTable>& accessTables, int start) const
+RunDriver::WorkbookResult RunDriver::buildWorkbook(std::vector<DefinitionTable> accessTables, int start) const
 {
     WorkbookResult result;
     Progress recorder([&result](int value) { result.progressValues.push_back(value); }, start);
     step("Excel定義書の作成", [&] {
-        result.bytes = generators_.workbook(accessTables, settings_, sourceFileName_, recorder, result.warnings);
+        result.bytes = generators_.workbook(std::move(accessTables), settings_, sourceFileName_, recorder, result.warnings);
     });
     return result;
 }

@@ -90,7 +90,8 @@ struct GeneratorSlots {
     std::function<std::vector<OutputFile>(const std::vector<DefinitionTable>& vbTables,
                                           const std::string& outputFolder, GenerationContext& ctx)>
         classModules;
-    std::function<std::string(const std::vector<DefinitionTable>& accessTables, const RunSettings& settings,
+    // The workbook takes the rows, to let them go once its sheets are made.
+    std::function<std::string(std::vector<DefinitionTable> accessTables, const RunSettings& settings,
                               const std::string& sourceFileName, Progress& progress, Warnings& warnings)>
         workbook;
 };
@@ -141,7 +142,7 @@ private:
                                 const std::string& outputPathStem, const std::string& moduleName) const;
     void makeDocumentFiles(const RunRequest& request, const std::string& outputPathStem, RunOutputs& outputs,
                            Warnings& warnings) const;
-    WorkbookResult buildWorkbook(const std::vector<DefinitionTable>& accessTables, int start) const;
+    WorkbookResult buildWorkbook(std::vector<DefinitionTable> accessTables, int start) const;
 
     const RunSettings& settings_;
     SchemaReader reader_;

@@ -158,7 +158,7 @@ int progressAt(int start, int tables, int t)
 
 }  // namespace
 
-std::string BuildWorkbook(const std::vector<DefinitionTable>& accessTables, const RunSettings& settings,
+std::string BuildWorkbook(std::vector<DefinitionTable> accessTables, const RunSettings& settings,
                           const std::string& sourceFileName, Progress& progress, Warnings& warnings)
 {
     GridBuffers buffers;
@@ -197,6 +197,7 @@ std::string BuildWorkbook(const std::vector<DefinitionTable>& accessTables, cons
         ++sheetCounter;
     }
 
+    std::vector<DefinitionTable>().swap(accessTables);
     std::string bytes = book.fileBytesForClosing();
     book.close(false);
     if (excel.workbooks().count() != workbooksBefore)

@@ -13,7 +13,8 @@
 namespace schemist {
 
 // The workbook bytes for the tables of Access_Table (grouped by TableNo, ascending; each table's rows in ascending FieldNo).
-std::string BuildWorkbook(const std::vector<DefinitionTable>& accessTables, const RunSettings& settings,
+// The tables are let go once every sheet is made, before the file's bytes are.
+std::string BuildWorkbook(std::vector<DefinitionTable> accessTables, const RunSettings& settings,
                           const std::string& sourceFileName, Progress& progress, Warnings& warnings);
 // Builds it and writes outputPathStem + ".xls" atomically (platform/atomic_file.h writeFileAtomically).
 void MakeWorkbook(const std::vector<DefinitionTable>& accessTables, const RunSettings& settings,
