@@ -134,12 +134,20 @@ TEST(VbText, NamesThatMeetAfterRewritingAreWarnedOnce)
     TypePrefixes prefixes = typePrefixesFromRows(defaultTopNames());
     Warnings warnings;
     GenerationContext ctx{settings, ids, prefixes, warnings, {}, {}};
+    ctx.claimName("", "Orders", "tblOrders");
     ctx.claimName("Orders", "strOrder_ID", "Order ID");
     ctx.claimName("Orders", "strOrder_ID", "Order ID");  // the same field again: no warning
-    ctx.claimName("Others", "strOrder_ID", "Order_ID");  // another table: no conflict
     EXPECT_TRUE(warnings.empty());
     ctx.claimName("Orders", "STRorder_id", "Order_ID");  // names compare without letter case
     ctx.claimName("Orders", "strOrder_ID", "Order_ID");
     ASSERT_EQ(warnings.messages().size(), 1u);
     EXPECT_NE(warnings.messages()[0].find("Order ID と Order_ID"), std::string::npos) << warnings.messages()[0];
+
+    ctx.claimName("Others", "strOrder_ID", "Order_ID");  // another table: no conflict
+    ctx.claimName("Others", "strOrder_ID", "Order ID");
+    ctx.claimName("", "ORDERS", "tblOthers");  // module names outlive the tables' names
+    ASSERT_EQ(warnings.messages().size(), 3u);
+    EXPECT_NE(warnings.messages()[1].find("テーブル Others のフィールド Order_ID と Order ID"), std::string::npos)
+        << warnings.messages()[1];
+    EXPECT_NE(warnings.messages()[2].find("テーブル tblOrders と tblOthers"), std::string::npos) << warnings.messages()[2];
 }

@@ -123,6 +123,11 @@ std::string GenerationContext::identifierPart(std::string_view table, std::strin
 
 void GenerationContext::claimName(std::string_view scope, std::string_view name, std::string_view owner)
 {
+    if (!scope.empty() && scope != claimedTable) {
+        if (!claimedTable.empty())
+            claimed.erase(claimed.lower_bound(claimedTable + "\x1F"), claimed.lower_bound(claimedTable + "\x20"));
+        claimedTable = scope;
+    }
     std::string key = std::string(scope) + "\x1F" + toLowerAscii(name);
     auto [it, fresh] = claimed.emplace(key, std::string(owner));
     if (fresh || it->second == owner || !firstTime("same:" + key))

@@ -42,7 +42,11 @@ struct GenerationContext {
     // Tables and fields already warned about, so each gets one warning.
     std::set<std::string> warned;
     // Names written so far, by scope and lower-cased name, with their owner.
+    // Only the names of the whole module and those of the table claimed last
+    // are held: the generators claim a table's names together, table after
+    // table, and a model of many tables would otherwise keep every field's.
     std::map<std::string, std::string> claimed;
+    std::string claimedTable;  // the scope of the table names in `claimed`
 
     // The table or field name as an identifier part; warns once when it had
     // to be changed. `field` is empty for a table name.
@@ -60,7 +64,8 @@ struct GenerationContext {
     // `name` within `scope` (a table, or "" for names of the whole module);
     // warns once when another owner already took the same name there, since
     // Visual Basic names compare without letter case and the source would not
-    // compile.
+    // compile. A table's names must be claimed together: claiming in another
+    // table forgets the names of the one before.
     void claimName(std::string_view scope, std::string_view name, std::string_view owner);
 
     // The prefix of a VB type name (the type prefix).
