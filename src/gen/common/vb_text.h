@@ -46,7 +46,7 @@ struct GenerationContext {
     // are held: the generators claim a table's names together, table after
     // table, and a model of many tables would otherwise keep every field's.
     std::map<std::string, std::string> claimed;
-    std::string claimedTable;  // the scope of the table names in `claimed`
+    std::string claimedTable = {};  // the scope of the table names in `claimed`
 
     // The table or field name as an identifier part; warns once when it had
     // to be changed. `field` is empty for a table name.
