@@ -4,6 +4,7 @@
 #include "platform/error.h"
 
 #include <array>
+#include <utility>
 
 namespace schemist::excel {
 namespace {
@@ -17,22 +18,23 @@ public:
 
     void operator()(CellData& cell)
     {
-        if (cell.style >= changed_.size())
-            changed_.resize(cell.style + 1, kNotYet);
-        StyleId& to = changed_[cell.style];
-        if (to == kNotYet) {
-            CellStyle style = sheet_->style(cell.style);
-            change_(style);
-            to = sheet_->styleId(style);
-        }
+        for (const auto& [from, to] : changed_)
+            if (from == cell.style) {
+                cell.style = to;
+                return;
+            }
+        CellStyle style = sheet_->style(cell.style);
+        change_(style);
+        StyleId to = sheet_->styleId(style);
+        changed_.emplace_back(cell.style, to);
         cell.style = to;
     }
 
 private:
-    static constexpr StyleId kNotYet = ~StyleId{0};
     Worksheet* sheet_;
     Change change_;
-    std::vector<StyleId> changed_;  // by the style a cell had
+    // What each style met so far became; a range holds cells of a few styles.
+    std::vector<std::pair<StyleId, StyleId>> changed_;
 };
 
 }  // namespace
@@ -172,13 +174,26 @@ void Range::setNumberFormatLocal(const std::string& format)
 
 void Range::setNumberFormatLocal(const std::vector<std::vector<std::string>>& grid)
 {
+    // A grid repeats a few formats over cells of a few styles: each pair of
+    // a style and a format is looked up once.
+    struct Change {
+        StyleId from;
+        const std::string* format;
+        StyleId to;
+    };
+    std::vector<Change> changes;
     Worksheet& sheet = *sheet_;
-    assignGrid(grid, [&sheet](CellData& cell, const std::string& format) {
-        if (sheet.style(cell.style).numberFormatLocal == format)
-            return;
+    assignGrid(grid, [&](CellData& cell, const std::string& format) {
+        for (const Change& change : changes)
+            if (change.from == cell.style && *change.format == format) {
+                cell.style = change.to;
+                return;
+            }
         CellStyle style = sheet.style(cell.style);
         style.numberFormatLocal = format;
-        cell.style = sheet.styleId(style);
+        StyleId to = sheet.styleId(style);
+        changes.push_back({cell.style, &format, to});
+        cell.style = to;
     });
 }
 

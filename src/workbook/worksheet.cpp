@@ -64,18 +64,37 @@ void Worksheet::unmerge(const CellArea& area)
     std::erase_if(merged_, [&](const CellArea& m) { return m.intersects(area); });
 }
 
+CellStyles::CellStyles() : styles_(1)
+{
+    ids_.emplace(styles_.front(), kPlainStyle);
+}
+
+std::size_t CellStyles::Hash::operator()(const CellStyle& style) const
+{
+    std::size_t h = std::hash<std::string>()(style.numberFormatLocal);
+    auto mix = [&h](int value) { h = h * 31 + static_cast<std::size_t>(value); };
+    mix(style.horizontalAlignment);
+    mix(style.verticalAlignment);
+    mix(style.wrapText);
+    for (const BorderLine& edge : style.edges) {
+        mix(edge.lineStyle);
+        mix(edge.weight);
+    }
+    return h;
+}
+
 StyleId CellStyles::idOf(const CellStyle& style)
 {
     // Neighbouring cells mostly share a style: the last one found is tried
-    // first, then the short list.
+    // before the index.
     if (styles_[last_] == style)
         return last_;
-    auto found = std::find(styles_.begin(), styles_.end(), style);
-    if (found == styles_.end()) {
+    auto found = ids_.find(style);
+    if (found == ids_.end()) {
+        found = ids_.emplace(style, static_cast<StyleId>(styles_.size())).first;
         styles_.push_back(style);
-        found = styles_.end() - 1;
     }
-    last_ = static_cast<StyleId>(found - styles_.begin());
+    last_ = found->second;
     return last_;
 }
 

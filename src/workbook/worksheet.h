@@ -8,6 +8,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <variant>
 #include <vector>
 
@@ -56,14 +57,18 @@ struct CellData {
 // The distinct cell styles of a workbook, shared by its sheets.
 class CellStyles {
 public:
-    CellStyles() : styles_(1) {}
+    CellStyles();
     const CellStyle& operator[](StyleId id) const { return styles_[id]; }
     std::size_t size() const { return styles_.size(); }
     // The id of `style`, added when it is new.
     StyleId idOf(const CellStyle& style);
 
 private:
+    struct Hash {
+        std::size_t operator()(const CellStyle& style) const;
+    };
     std::vector<CellStyle> styles_;  // [kPlainStyle] is the plain style
+    std::unordered_map<CellStyle, StyleId, Hash> ids_;
     StyleId last_ = kPlainStyle;
 };
 
