@@ -2,6 +2,7 @@
 // reader, a snapshot from its JSON), compares them, prints the result.
 #include "cli_diff.h"
 
+#include "cli_command.h"
 #include "cli_japanese.h"
 #include "exit_status.h"
 #include "doc/document_schema.h"
@@ -25,8 +26,6 @@ struct DiffOptions {
     std::string format = "text";
     std::string jet3Charset = "CP932";
 };
-
-void message(const std::string& text) { std::cerr << printableText(text, true) << '\n'; }
 
 // One side: every local table of a database with the relationships touching
 // them, or the tables a snapshot holds.
@@ -75,36 +74,19 @@ int runDiffCommand(int argc, char** argv)
         ->type_name("文字コード");
     app.footer("終了ステータス: 0 違いなし, 1 違いあり, 2 失敗, 64 使い方の誤り");
     app.failure_message(japaneseFailureMessage);
-    try {
-        app.parse(argc - 1, argv + 1);
-    } catch (const CLI::CallForHelp& e) {
-        return app.exit(e);
-    } catch (const CLI::ParseError& e) {
-        app.exit(e);
-        return kExitUsage;
-    }
+    if (std::optional<int> status = parseArguments(app, argc - 1, argv + 1))
+        return *status;
     if (o.before.empty() || o.after.empty()) {
         message("比較元と比較先の 2 つのファイルを指定してください (schemist-cli diff --help で使い方を表示します)");
         return kExitUsage;
     }
-    try {
+    return finishCommand([&] {
         SourceSchema before = readSide(o.before, o.jet3Charset);
         SourceSchema after = readSide(o.after, o.jet3Charset);
         doc::SchemaDiff diff = doc::diffSchemas(before, after);
         std::cout << report(diff, o);
-        std::cout.flush();
-        if (!std::cout) {
-            message("標準出力に書き込めません");
-            return kExitFailure;
-        }
         return diff.empty() ? kExitOk : kExitDifferent;
-    } catch (const Error& e) {
-        message(e.what());
-        return kExitFailure;
-    } catch (const std::exception& e) {
-        message(std::string("内部エラー: ") + e.what());
-        return kExitFailure;
-    }
+    });
 }
 
 }  // namespace schemist::cli

@@ -2,6 +2,7 @@
 // line. Messages go to standard error; exit status 0 on success, 2 on any
 // failure, 64 on bad usage.
 #include "cli_diff.h"
+#include "cli_command.h"
 #include "cli_japanese.h"
 #include "exit_status.h"
 #include "doc/change_history.h"
@@ -85,7 +86,7 @@ const NumberOption kNumberOptions[] = {
 
 // Names in messages come from files and the command line: a control
 // character in them is shown, never sent to the terminal.
-void message(const std::string& text) { std::cerr << printableText(text, true) << '\n'; }
+using cli::message;
 
 bool applySettings(const CliOptions& options, RunSettings& settings)
 {
@@ -444,31 +445,11 @@ int main(int argc, char** argv)
     cli::useJapaneseHelp(app);
     defineOptions(app, options);
     app.failure_message(cli::japaneseFailureMessage);
-    try {
-        app.parse(argc, argv);
-    } catch (const CLI::CallForHelp& e) {
-        return app.exit(e);
-    } catch (const CLI::ParseError& e) {
-        app.exit(e);
-        return kExitUsage;
-    }
-    try {
+    if (std::optional<int> status = cli::parseArguments(app, argc, argv))
+        return *status;
+    return cli::finishCommand([&] {
         if (auto status = applyProjectFile(app, options))
             return *status;
-        int status = runCommand(options);
-        // Output that never arrived (a full disk behind a redirection) is a
-        // failure, not a listing or a definition dump that passes as complete.
-        std::cout.flush();
-        if (!std::cout) {
-            message("標準出力に書き込めません");
-            return kExitFailure;
-        }
-        return status;
-    } catch (const Error& e) {
-        message(e.what());
-        return kExitFailure;
-    } catch (const std::exception& e) {
-        message(std::string("内部エラー: ") + e.what());
-        return kExitFailure;
-    }
+        return runCommand(options);
+    });
 }
