@@ -48,11 +48,6 @@ constexpr WorkTable kWorkTables[] = {
     {kVBTable, "DB製作プログラム Visual Basic テーブルデータ"},
 };
 
-Value optionalText(const std::optional<std::string>& text)
-{
-    return text ? Value(*text) : Value();
-}
-
 std::optional<std::string> textOrNull(const Value& v)
 {
     if (v.isNull())

@@ -50,13 +50,36 @@ Value valueOf(const Cell& cell)
 }  // namespace
 
 RowAppender::RowAppender(Database& db, std::string_view table)
-    : db_(db), def_(db.requireTable(table)), insert_(db.connection().keptStatement(insertSql(def_)))
+    : db_(db),
+      def_(db.requireTable(table)),
+      insert_(db.connection().keptStatement(insertSql(def_))),
+      bound_(def_.fields.size()),
+      known_(def_.fields.size(), false)
 {
+    insert_->reset();
+    db_.connection().exec("PRAGMA ignore_check_constraints=ON");
 }
 
-RowAppender::~RowAppender() = default;
+RowAppender::~RowAppender()
+{
+    // Other writers of the connection (recordsets) rely on the constraints.
+    db_.connection().tryExec("PRAGMA ignore_check_constraints=OFF");
+}
 
 void RowAppender::bindCell(int column, const Cell& cell)
+{
+    auto at = static_cast<std::size_t>(column);
+    if (known_[at] && bound_[at] == cell)
+        return;
+    // A refused value leaves the parameter as it was, and must be refused
+    // again when the next row brings it.
+    known_[at] = false;
+    bindNew(column, cell);
+    bound_[at] = cell;
+    known_[at] = true;
+}
+
+void RowAppender::bindNew(int column, const Cell& cell)
 {
     const FieldDef& field = def_.fields[static_cast<std::size_t>(column)];
     switch (cell.kind()) {
@@ -86,7 +109,8 @@ void RowAppender::bindCell(int column, const Cell& cell)
         break;
     }
     }
-    // Everything else is converted (and refused) as a recordset would.
+    // Everything else is converted (and refused) as a recordset would; SQLite
+    // keeps its own copy of the converted value.
     insert_->bind(column + 1, convertForField(field, valueOf(cell), def_.name));
 }
 
@@ -94,12 +118,11 @@ void RowAppender::append(std::initializer_list<Cell> cells)
 {
     if (cells.size() > def_.fields.size())
         throw std::logic_error("more cells than fields in " + def_.name);
-    insert_->reset();
     int column = 0;
     for (const Cell& cell : cells)
         bindCell(column++, cell);
     for (; column < static_cast<int>(def_.fields.size()); ++column)
-        insert_->bind(column + 1, Value());
+        bindCell(column, Cell());
     int rc = insert_->stepCode();
     if (rc != Statement::kDone)
         insert_->fail(rc, "テーブル " + def_.name + " に行を追加できません",

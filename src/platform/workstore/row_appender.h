@@ -3,6 +3,12 @@
 // of a text per cell) and checked against the table's fields as a
 // recordset's setField checks them, so a row that a recordset would refuse is
 // refused here with the same message.
+//
+// Those checks are all the table's CHECK constraints ask (the ranges of its
+// Boolean, Byte, Integer and Long fields), so SQLite is told to skip them
+// while the appender lives; keys and required fields are still enforced by
+// SQLite. A value equal to the one the row before had in the same field is
+// not handed to SQLite again: rows of one table repeat most of their values.
 #pragma once
 
 #include "platform/workstore/table_def.h"
@@ -13,6 +19,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace schemist::dao {
 
@@ -42,6 +49,11 @@ public:
     std::int64_t number() const { return number_; }
     std::string_view text() const { return text_; }
 
+    bool operator==(const Cell& other) const
+    {
+        return kind_ == other.kind_ && number_ == other.number_ && text_ == other.text_;
+    }
+
 private:
     Kind kind_ = Kind::Null;
     std::int64_t number_ = 0;
@@ -57,16 +69,23 @@ public:
     RowAppender& operator=(const RowAppender&) = delete;
 
     // Adds one row, its cells in the table's field order (missing trailing
-    // cells are Null). Throws Error naming the table (and field) when a value
+    // cells are Null). The cells' texts are borrowed until the appender is
+    // destroyed (a later row's equal value is compared with them). Throws Error naming the table (and field) when a value
     // does not fit its field or a constraint refuses the row.
     void append(std::initializer_list<Cell> cells);
 
 private:
+    // Binds the cell unless the parameter holds it already.
     void bindCell(int column, const Cell& cell);
+    void bindNew(int column, const Cell& cell);
 
     Database& db_;
     const TableDef& def_;
     std::shared_ptr<Statement> insert_;
+    // What each parameter of the insert holds, when it is a cell of an
+    // earlier row (a converted value is not kept here).
+    std::vector<Cell> bound_;
+    std::vector<bool> known_;
 };
 
 }  // namespace schemist::dao

@@ -44,11 +44,12 @@ TEST_F(Appending, StoresWhatARecordsetStoresForTheSameValues)
 {
     // Key (Text 10), Flag, Small, Tiny, Big (Long), Amount, Note (Memo).
     std::string tenKanji = "社員名社員名社員名社";  // 10 characters, 30 bytes
+    std::string longNote(70000, 'x');
     std::optional<std::string> none;
     {
         RowAppender rows(db, "ByAppender");
         rows.append({"a", true, std::int32_t{7}, std::int32_t{255}, std::int32_t{-2147483647 - 1}, std::int32_t{3},
-                     std::string(70000, 'x')});
+                     longNote});
         rows.append({tenKanji, false, std::int32_t{-32768}, Cell(), std::int32_t{2147483647}, Cell(), none});
         rows.append({"c", std::optional<bool>()});  // the rest Null
     }
@@ -65,6 +66,36 @@ TEST_F(Appending, StoresWhatARecordsetStoresForTheSameValues)
          Value()});
     add({Value("c"), Value()});
     EXPECT_EQ(rowsOf("ByAppender"), rowsOf("ByRecordset"));
+}
+
+TEST_F(Appending, RowsRepeatingTheirPredecessorsValuesAreStoredWhole)
+{
+    // Values equal to the row before (texts equal but held apart, converted
+    // numbers, Nulls) and values that change back and forth, around a
+    // refused row that stopped halfway through its fields.
+    std::vector<std::string> notes = {"memo", "memo", std::string("memo"), "other"};
+    std::vector<std::vector<Value>> expected;
+    {
+        RowAppender rows(db, "ByAppender");
+        rows.append({"k1", true, std::int32_t{1}, std::int32_t{9}, std::int32_t{5}, Cell(), notes[0]});
+        rows.append({"k2", true, std::int32_t{1}, std::int32_t{9}, std::int32_t{5}, Cell(), notes[1]});
+        for (int twice = 0; twice < 2; ++twice)
+            EXPECT_THROW(rows.append({"k3", false, std::int32_t{2}, std::int32_t{256}, std::int32_t{6}}), Error);
+        rows.append({"k4", true, std::int32_t{1}, std::int32_t{9}, std::int32_t{5}, std::int32_t{4}, notes[2]});
+        rows.append({"k5", false, std::int32_t{1}, std::int32_t{9}, std::int32_t{6}, std::int32_t{4}, notes[3]});
+        rows.append({"k6", true, std::int32_t{2}, Cell(), std::int32_t{6}});
+    }
+    auto row = [](const char* key, bool flag, std::int16_t small, std::optional<std::int16_t> tiny, std::int32_t big,
+                  std::optional<double> amount, std::optional<std::string> note) {
+        return std::vector<Value>{Value(key), Value(flag), Value(small), tiny ? Value(*tiny) : Value(), Value(big),
+                                  amount ? Value(*amount) : Value(), note ? Value(*note) : Value()};
+    };
+    expected.push_back(row("k1", true, 1, 9, 5, std::nullopt, "memo"));
+    expected.push_back(row("k2", true, 1, 9, 5, std::nullopt, "memo"));
+    expected.push_back(row("k4", true, 1, 9, 5, 4.0, "memo"));
+    expected.push_back(row("k5", false, 1, 9, 6, 4.0, "other"));
+    expected.push_back(row("k6", true, 2, std::nullopt, 6, std::nullopt, std::nullopt));
+    EXPECT_EQ(rowsOf("ByAppender"), expected);
 }
 
 TEST_F(Appending, RefusesWhatARecordsetRefusesWithItsMessage)
