@@ -11,6 +11,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <unordered_map>
 #include <utility>
 
 namespace schemist {
@@ -175,25 +176,197 @@ bool encodeNonAscii(std::string_view utf8, std::string& out)
     return lossy;
 }
 
+// The code point and length of a well-formed two- or three-byte sequence at
+// `in` (the same test as bmpCharacter, on raw bytes); length 0 otherwise.
+inline std::size_t bmpAt(const unsigned char* in, const unsigned char* end, char32_t& codePoint)
+{
+    unsigned char lead = in[0];
+    std::ptrdiff_t left = end - in;
+    if (lead >= 0xE0 && lead <= 0xEF) {
+        if (left < 3 || (in[1] & 0xC0) != 0x80 || (in[2] & 0xC0) != 0x80)
+            return 0;
+        codePoint = ((lead & 0x0F) << 12) | ((in[1] & 0x3F) << 6) | (in[2] & 0x3F);
+        return codePoint >= 0x800 && (codePoint < 0xD800 || codePoint > 0xDFFF) ? 3 : 0;
+    }
+    if (lead >= 0xC2 && lead <= 0xDF && left >= 2 && (in[1] & 0xC0) == 0x80) {
+        codePoint = ((lead & 0x1F) << 6) | (in[1] & 0x3F);
+        return 2;
+    }
+    return 0;
+}
+
+// Long runs of non-ASCII characters (a comment line of a template, written
+// into every class) by their UTF-8 bytes, with their CP932 form: one lookup
+// instead of one per character. Bounded, so that a run of unique texts (the
+// definitions' own comments) cannot make it grow without end.
+struct RunForm {
+    std::string bytes;
+    bool lossy = false;
+};
+
+// Eight bytes at a time: runs are long and few, and a bucket's runs are
+// compared whole anyway.
+struct RunHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view run) const noexcept
+    {
+        std::uint64_t hash = run.size();
+        std::size_t at = 0;
+        for (; at + 8 <= run.size(); at += 8) {
+            std::uint64_t word;
+            std::memcpy(&word, run.data() + at, 8);
+            hash = (hash ^ word) * 0x9E3779B97F4A7C15ULL;
+            hash ^= hash >> 29;
+        }
+        for (; at < run.size(); ++at)
+            hash = (hash ^ static_cast<unsigned char>(run[at])) * 0x100000001B3ULL;
+        return static_cast<std::size_t>(hash ^ (hash >> 32));
+    }
+};
+
+constexpr std::size_t kRememberedRunBytes = 16;
+constexpr std::size_t kRememberedRunsMax = 4096;
+
+const RunForm& rememberedRun(std::string_view run)
+{
+    thread_local std::unordered_map<std::string, RunForm, RunHash, std::equal_to<>> runs;
+    thread_local RunForm unremembered;
+    auto it = runs.find(run);
+    if (it != runs.end())
+        return it->second;
+    RunForm& form = runs.size() < kRememberedRunsMax ? runs[std::string(run)] : unremembered;
+    form.bytes.clear();
+    form.lossy = encodeNonAscii(run, form.bytes);
+    return form;
+}
+
+// Writes CP932 in place of UTF-8 at the end of a string. No character takes
+// more bytes in CP932 than in UTF-8, so the string is given room of the
+// UTF-8 size and cut to what was written at the end; a piece that would ever
+// take more makes room for itself.
+class InPlaceWriter {
+public:
+    InPlaceWriter(std::string& out, std::string_view utf8)
+        : out_(out),
+          in_(reinterpret_cast<const unsigned char*>(utf8.data())),
+          end_(in_ + utf8.size()),
+          start_(out.size())
+    {
+        out_.resize(start_ + utf8.size());
+        dst_ = out_.data() + start_;
+    }
+
+    bool done() const { return in_ == end_; }
+
+    void copyAscii()
+    {
+        while (end_ - in_ >= 8) {
+            std::uint64_t word;
+            std::memcpy(&word, in_, 8);
+            if (word & 0x8080808080808080ULL)
+                break;
+            std::memcpy(dst_, &word, 8);
+            in_ += 8;
+            dst_ += 8;
+        }
+        while (in_ < end_ && *in_ < 0x80)
+            *dst_++ = static_cast<char>(*in_++);
+    }
+
+    // The non-ASCII bytes from here up to the next ASCII byte or the end.
+    std::string_view nonAsciiRun() const
+    {
+        const unsigned char* at = in_;
+        while (end_ - at >= 8) {
+            std::uint64_t word;
+            std::memcpy(&word, at, 8);
+            if ((word & 0x8080808080808080ULL) != 0x8080808080808080ULL)
+                break;
+            at += 8;
+        }
+        while (at < end_ && *at >= 0x80)
+            ++at;
+        return {reinterpret_cast<const char*>(in_), static_cast<std::size_t>(at - in_)};
+    }
+
+    // Writes `bytes` for the next `length` bytes of UTF-8.
+    void place(std::size_t length, std::string_view bytes)
+    {
+        in_ += length;
+        std::size_t written = static_cast<std::size_t>(dst_ - out_.data());
+        std::size_t need = written + bytes.size() + static_cast<std::size_t>(end_ - in_);
+        if (need > out_.size())
+            out_.resize(need);
+        dst_ = out_.data() + written;
+        std::memcpy(dst_, bytes.data(), bytes.size());
+        dst_ += bytes.size();
+    }
+
+    // Encodes the next `length` bytes (non-ASCII) character by character
+    // through the known forms; returns true when one had no form.
+    bool encodeRun(std::size_t length)
+    {
+        const unsigned char* runEnd = in_ + length;
+        const std::uint16_t* forms = knownForms();
+        bool lossy = false;
+        while (in_ < runEnd) {
+            char32_t codePoint = 0;
+            std::size_t size = bmpAt(in_, runEnd, codePoint);
+            std::uint16_t form = size != 0 ? forms[codePoint] : 0;
+            if (form != 0 && form != kNoForm) {
+                if (form >= 0x100)
+                    *dst_++ = static_cast<char>(form >> 8);
+                *dst_++ = static_cast<char>(form & 0xFF);
+                in_ += size;
+                continue;
+            }
+            // Met for the first time, without a form, or no character of the
+            // Basic Multilingual Plane (iconv then takes the rest of the run,
+            // as it always has).
+            std::string_view rest(reinterpret_cast<const char*>(in_), static_cast<std::size_t>(runEnd - in_));
+            std::string piece;
+            lossy = encodeNonAscii(size != 0 ? rest.substr(0, size) : rest, piece) || lossy;
+            place(size != 0 ? size : rest.size(), piece);
+        }
+        return lossy;
+    }
+
+    void finish() { out_.resize(static_cast<std::size_t>(dst_ - out_.data())); }
+
+private:
+    std::string& out_;
+    const unsigned char* in_;
+    const unsigned char* end_;
+    std::size_t start_;
+    char* dst_ = nullptr;
+};
+
 }  // namespace
 
 bool appendCp932(std::string& out, std::string_view utf8)
 {
     // ASCII stands as it is in CP932 and the code page keeps no shift state,
-    // so only the runs of other characters go through iconv; generated lines
-    // are mostly ASCII around a Japanese comment.
+    // so a line that is all ASCII is copied; generated lines are mostly ASCII
+    // around a Japanese comment.
+    std::size_t ascii = asciiRun(utf8);
+    out.append(utf8.data(), ascii);
+    if (ascii == utf8.size())
+        return false;
+    utf8.remove_prefix(ascii);
+    InPlaceWriter writer(out, utf8);
     bool lossy = false;
-    std::size_t pos = 0;
-    while (pos < utf8.size()) {
-        std::size_t run = pos + asciiRun(utf8.substr(pos));
-        out.append(utf8.data() + pos, run - pos);
-        std::size_t end = run;
-        while (end < utf8.size() && static_cast<unsigned char>(utf8[end]) >= 0x80)
-            ++end;
-        if (end > run && encodeNonAscii(utf8.substr(run, end - run), out))
-            lossy = true;
-        pos = end;
+    while (!writer.done()) {
+        writer.copyAscii();
+        std::string_view run = writer.nonAsciiRun();
+        if (run.size() >= kRememberedRunBytes) {
+            const RunForm& form = rememberedRun(run);
+            writer.place(run.size(), form.bytes);
+            lossy = form.lossy || lossy;
+        } else if (!run.empty()) {
+            lossy = writer.encodeRun(run.size()) || lossy;
+        }
     }
+    writer.finish();
     return lossy;
 }
 

@@ -130,6 +130,48 @@ TEST(Cp932, EveryCharacterAndBrokenSequenceEncodesAsIconvDoes)
     }
 }
 
+TEST(Cp932, AppendingKeepsWhatTheBufferHeld)
+{
+    // Pieces appended one after another to one buffer, long ones among them
+    // (a comment of thousands of characters, broken bytes at either end).
+    std::string longComment;
+    for (int i = 0; i < 3000; ++i)
+        longComment += i % 7 == 0 ? "x" : "社ﾛ";
+    const std::string pieces[] = {"Option Explicit", "' 社員", "", longComment, "\xF0\x9F\x98\x80" + longComment + "\xE3",
+                                  "ab\xC3", "    end if"};
+    std::string buffer = "head\r\n";
+    std::string expected = buffer;
+    bool lossy = false;
+    for (const std::string& piece : pieces) {
+        lossy = appendCp932(buffer, piece) || lossy;
+        expected += encodeCp932(piece).bytes;
+    }
+    EXPECT_EQ(buffer, expected);
+    EXPECT_TRUE(lossy);
+    EXPECT_FALSE(appendCp932(buffer, longComment));
+}
+
+TEST(Cp932, LongRunsMetAgainEncodeAsTheFirstTime)
+{
+    // Thousands of different runs of six ideographs (some without a CP932
+    // form), each twice, more than the encoder keeps.
+    auto utf8Of = [](char32_t cp) {
+        return std::string{static_cast<char>(0xE0 | (cp >> 12)), static_cast<char>(0x80 | ((cp >> 6) & 0x3F)),
+                           static_cast<char>(0x80 | (cp & 0x3F))};
+    };
+    for (char32_t first = 0x4E00; first < 0x4E00 + 6000; ++first) {
+        std::string run;
+        for (char32_t cp = first; cp < first + 6; ++cp)
+            run += utf8Of(cp);
+        std::string expected = iconvOf(run);
+        for (int round = 0; round < 2; ++round) {
+            Cp932Text text = encodeCp932("' " + run + " x");
+            ASSERT_EQ(text.bytes, "' " + expected + " x") << std::hex << static_cast<unsigned>(first);
+            ASSERT_EQ(text.lossy, expected.find('?') != std::string::npos);
+        }
+    }
+}
+
 TEST(Utf8, CharacterOperations)
 {
     EXPECT_EQ(utf8Length("tbl受注"), 5u);
