@@ -61,42 +61,6 @@ std::string expandTemplate(std::string_view text, TemplateVars vars)
     return out;
 }
 
-namespace {
-
-constexpr std::string_view kCommentColumn = "$>$";
-constexpr int kTemplateBlanksPerLevel = 4;
-
-// Splits a template line at its comment-column marker.
-std::pair<std::string_view, std::string_view> codeAndComment(std::string_view text)
-{
-    std::size_t at = text.find(kCommentColumn);
-    if (at == std::string_view::npos)
-        return {text, {}};
-    return {text.substr(0, at), text.substr(at + kCommentColumn.size())};
-}
-
-// Calls `each` with every line of a multi-line template, without the line
-// break right after the opening quote of a raw string and the one before its
-// closing quote.
-template <typename Each>
-void forEachTemplateLine(std::string_view text, Each&& each)
-{
-    if (text.starts_with('\n'))
-        text.remove_prefix(1);
-    if (text.ends_with('\n'))
-        text.remove_suffix(1);
-    std::size_t pos = 0;
-    while (pos <= text.size()) {
-        std::size_t end = text.find('\n', pos);
-        if (end == std::string_view::npos)
-            end = text.size();
-        each(text.substr(pos, end - pos));
-        pos = end + 1;
-    }
-}
-
-}  // namespace
-
 std::string trailingComment(std::string_view text)
 {
     return text.empty() ? std::string() : "' " + std::string(text);
@@ -108,10 +72,20 @@ std::string SourcePrinter::indent(int level) const
     return std::string(width > 0 ? static_cast<std::size_t>(width) : 0, ' ');
 }
 
-void SourcePrinter::startCode(int level)
+std::size_t SourcePrinter::blanksOf(int level) const
 {
     long width = static_cast<long>(base_ + level) * settings_.TabSize;
-    code_.assign(width > 0 ? static_cast<std::size_t>(width) : 0, ' ');
+    return width > 0 ? static_cast<std::size_t>(width) : 0;
+}
+
+std::size_t SourcePrinter::commentColumn() const
+{
+    return settings_.CommentPos > 0 ? static_cast<std::size_t>(settings_.CommentPos) : 0;
+}
+
+void SourcePrinter::startCode(int level)
+{
+    code_.assign(blanksOf(level), ' ');
 }
 
 void SourcePrinter::emit()
@@ -119,47 +93,55 @@ void SourcePrinter::emit()
     if (comment_.empty())
         lines_.appendLine(code_);
     else
-        lines_.appendLineWithComment(code_, comment_, settings_.CommentPos > 0 ? static_cast<std::size_t>(settings_.CommentPos) : 0);
+        lines_.appendLineWithComment(code_, comment_, commentColumn());
+}
+
+void SourcePrinter::printLine(int level, const TemplateLine& line, TemplateVars vars)
+{
+    if (line.blank) {
+        blank();
+        return;
+    }
+    if (line.literal()) {
+        lines_.appendEncodedLine(blanksOf(level), line.code.bytes, line.comment.bytes, commentColumn());
+        return;
+    }
+    startCode(level);
+    appendPieces(code_, line.code, vars);
+    comment_.clear();
+    appendPieces(comment_, line.comment, vars);
+    emit();
 }
 
 void SourcePrinter::print(int level, std::string_view text, TemplateVars vars)
 {
-    auto [code, comment] = codeAndComment(text);
-    startCode(level);
-    appendExpanded(code_, code, vars);
-    comment_.clear();
-    appendExpanded(comment_, comment, vars);
-    emit();
+    printLine(level, lineTemplate(text), vars);
 }
 
 void SourcePrinter::block(std::string_view text, TemplateVars vars)
 {
-    forEachTemplateLine(text, [&](std::string_view line) {
-        std::size_t blanks = line.find_first_not_of(' ');
-        if (blanks == std::string_view::npos) {
-            blank();
-        } else {
-            if (blanks % kTemplateBlanksPerLevel != 0)
-                throw std::logic_error("template line not indented in steps of four: " + std::string(line));
-            print(static_cast<int>(blanks) / kTemplateBlanksPerLevel, line.substr(blanks), vars);
-        }
-    });
+    for (const TemplateLine& line : blockTemplate(text))
+        printLine(line.level, line, vars);
 }
 
 void SourcePrinter::fixedBlock(std::string_view text, TemplateVars vars)
 {
-    forEachTemplateLine(text, [&](std::string_view line) {
+    for (const TemplatePieces& line : fixedBlockTemplate(text)) {
+        if (line.literal) {
+            lines_.appendEncodedLine(0, line.bytes, {}, 0);
+            continue;
+        }
         code_.clear();
-        appendExpanded(code_, line, vars);
+        appendPieces(code_, line, vars);
         lines_.appendLine(code_);
-    });
+    }
 }
 
 void SourcePrinter::printWithComment(int level, std::string_view text, TemplateVars vars,
                                      std::string_view comment)
 {
     startCode(level);
-    appendExpanded(code_, text, vars);
+    appendPieces(code_, wholeTemplate(text), vars);
     comment_.clear();
     if (!comment.empty()) {
         comment_ = "' ";
@@ -172,15 +154,20 @@ void SourcePrinter::printWithFixedComment(int level, std::string_view text, Temp
                                           std::string_view fixedComment)
 {
     startCode(level);
-    appendExpanded(code_, text, vars);
+    appendPieces(code_, wholeTemplate(text), vars);
     comment_.assign(fixedComment);
     emit();
 }
 
 void SourcePrinter::printAt(int spaces, std::string_view text, TemplateVars vars)
 {
+    const TemplatePieces& pieces = wholeTemplate(text);
+    if (pieces.literal) {
+        lines_.appendEncodedLine(static_cast<std::size_t>(std::max(spaces, 0)), pieces.bytes, {}, 0);
+        return;
+    }
     code_.assign(static_cast<std::size_t>(std::max(spaces, 0)), ' ');
-    appendExpanded(code_, text, vars);
+    appendPieces(code_, pieces, vars);
     lines_.appendLine(code_);
 }
 

@@ -10,6 +10,7 @@
 // with-statement is written.
 #pragma once
 
+#include "gen/common/source_template.h"
 #include "gen/common/source_text.h"
 #include "model/run_settings.h"
 
@@ -30,8 +31,6 @@ std::string AddLineComment(std::string_view code, std::string_view comment, std:
 // A comment from the definitions as a trailing comment: "' " + text, or
 // nothing when the text is empty (the line then has no trailing blanks).
 std::string trailingComment(std::string_view text);
-
-using TemplateVars = std::initializer_list<std::pair<std::string_view, std::string_view>>;
 
 // Replaces each $name$ of the template by its value; "$$" writes one "$".
 // An unknown name is a programming error and throws std::logic_error.
@@ -101,6 +100,10 @@ public:
 private:
     // Starts the code of a line in code_: the level's blanks.
     void startCode(int level);
+    std::size_t blanksOf(int level) const;
+    std::size_t commentColumn() const;
+    // Writes one line of a template at `level` below the current one.
+    void printLine(int level, const TemplateLine& line, TemplateVars vars);
     // Writes code_ as a line, with comment_ at the comment column unless it
     // is empty.
     void emit();

@@ -24,7 +24,7 @@ SourceText::SourceText(const std::vector<std::string>& lines)
 void SourceText::endLine(std::size_t start)
 {
     longest_ = std::max(longest_, bytes_.size() - start);
-    bytes_ += "\r\n";
+    bytes_.append("\r\n", 2);
     // Offsets are 32 bits: a source file of 4 GiB is far beyond what any
     // run could make, and what Visual Basic could load.
     if (start > std::numeric_limits<std::uint32_t>::max())
@@ -55,6 +55,23 @@ void SourceText::appendLineWithComment(std::string_view code, std::string_view c
     else
         bytes_.push_back(' ');
     appendCp932(bytes_, comment);
+    endLine(start);
+}
+
+void SourceText::appendEncodedLine(std::size_t blanks, std::string_view code, std::string_view comment,
+                                   std::size_t column)
+{
+    std::size_t start = bytes_.size();
+    bytes_.append(blanks, ' ');
+    bytes_.append(code);
+    if (!comment.empty()) {
+        std::size_t codeBytes = bytes_.size() - start;
+        if (column > 0 && codeBytes < column)
+            bytes_.append(column - codeBytes, ' ');
+        else
+            bytes_.push_back(' ');
+        bytes_.append(comment);
+    }
     endLine(start);
 }
 

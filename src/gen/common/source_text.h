@@ -29,6 +29,9 @@ public:
     // byte column `column` of the line (padded with blanks; one blank when
     // the first piece reaches it already): code and its trailing comment.
     void appendLineWithComment(std::string_view code, std::string_view comment, std::size_t column);
+    // The same with code and comment given as CP932 bytes already, after
+    // `blanks` leading blanks; an empty comment is left off.
+    void appendEncodedLine(std::size_t blanks, std::string_view code, std::string_view comment, std::size_t column);
 
     // The bytes as written.
     const std::string& bytes() const { return bytes_; }
