@@ -100,6 +100,7 @@ void writeDefinitionRows(dao::Database& db, const char* table, const std::vector
                         e.what());
         }
     }
+    appender.finish();
     tx.commit();
 }
 

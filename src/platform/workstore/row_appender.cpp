@@ -10,19 +10,36 @@
 #include "platform/workstore/table_sql.h"
 #include "platform/workstore/value_conversion.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace schemist::dao {
 namespace {
 
-std::string insertSql(const TableDef& def)
+// Rows per statement for a table without keys: enough that a statement's own
+// cost is spread thin, few enough that the parameters stay far below
+// SQLite's limit.
+constexpr std::size_t kRowsPerStatement = 32;
+constexpr std::size_t kParametersPerStatement = 900;
+
+std::string insertSql(const TableDef& def, std::size_t rows)
 {
     std::string cols, marks;
     for (std::size_t i = 0; i < def.fields.size(); ++i) {
         cols += (i ? ", " : "") + quoteIdentifier(def.fields[i].name);
-        marks += i ? ", ?" : "?";
+        marks += i ? ", ?" : "(?";
     }
-    return "INSERT INTO " + quoteIdentifier(def.name) + " (" + cols + ") VALUES (" + marks + ")";
+    marks += ")";
+    std::string sql = "INSERT INTO " + quoteIdentifier(def.name) + " (" + cols + ") VALUES " + marks;
+    for (std::size_t row = 1; row < rows; ++row)
+        sql += ", " + marks;
+    return sql;
+}
+
+bool hasKeys(const TableDef& def)
+{
+    return std::any_of(def.indexes.begin(), def.indexes.end(),
+                       [](const IndexDef& index) { return index.primary || index.unique; });
 }
 
 bool fitsLong(std::int64_t n) { return n >= -2147483648LL && n <= 2147483647LL; }
@@ -49,14 +66,31 @@ Value valueOf(const Cell& cell)
 
 }  // namespace
 
-RowAppender::RowAppender(Database& db, std::string_view table)
-    : db_(db),
-      def_(db.requireTable(table)),
-      insert_(db.connection().keptStatement(insertSql(def_))),
-      bound_(def_.fields.size()),
-      known_(def_.fields.size(), false)
+// What each parameter of one statement holds, as the cell it was bound from
+// (the same cell gives the same value, converted or not).
+class RowAppender::Parameters {
+public:
+    explicit Parameters(std::size_t count) : cells_(count), known_(count, 0) {}
+
+    bool holds(std::size_t index, const Cell& cell) const { return known_[index] && cells_[index] == cell; }
+    void forget(std::size_t index) { known_[index] = 0; }
+    void remember(std::size_t index, const Cell& cell)
+    {
+        cells_[index] = cell;
+        known_[index] = 1;
+    }
+
+private:
+    std::vector<Cell> cells_;
+    std::vector<char> known_;
+};
+
+RowAppender::RowAppender(Database& db, std::string_view table) : db_(db), def_(db.requireTable(table))
 {
-    insert_->reset();
+    std::size_t fields = std::max<std::size_t>(def_.fields.size(), 1);
+    if (!hasKeys(def_))
+        rowsPerStatement_ = std::clamp<std::size_t>(kParametersPerStatement / fields, 1, kRowsPerStatement);
+    waiting_.reserve(rowsPerStatement_ * def_.fields.size());
     db_.connection().exec("PRAGMA ignore_check_constraints=ON");
 }
 
@@ -66,68 +100,107 @@ RowAppender::~RowAppender()
     db_.connection().tryExec("PRAGMA ignore_check_constraints=OFF");
 }
 
-void RowAppender::bindCell(int column, const Cell& cell)
-{
-    auto at = static_cast<std::size_t>(column);
-    if (known_[at] && bound_[at] == cell)
-        return;
-    // A refused value leaves the parameter as it was, and must be refused
-    // again when the next row brings it.
-    known_[at] = false;
-    bindNew(column, cell);
-    bound_[at] = cell;
-    known_[at] = true;
-}
-
-void RowAppender::bindNew(int column, const Cell& cell)
+RowAppender::Binding RowAppender::checked(int column, const Cell& cell) const
 {
     const FieldDef& field = def_.fields[static_cast<std::size_t>(column)];
     switch (cell.kind()) {
     case Cell::Kind::Null:
-        insert_->bind(column + 1, Value());
-        return;
+        return {cell};
     case Cell::Kind::Boolean:
-        if (field.type == dbBoolean) {
-            insert_->bindInt64(column + 1, cell.number() != 0 ? -1 : 0);
-            return;
-        }
+        if (field.type == dbBoolean)
+            return {cell};
         break;
     case Cell::Kind::Number:
-        if (field.type == dbLong && fitsLong(cell.number())) {
-            insert_->bindInt64(column + 1, cell.number());
-            return;
-        }
+        if (field.type == dbLong && fitsLong(cell.number()))
+            return {cell};
         break;
     case Cell::Kind::Text: {
         std::size_t limit = static_cast<std::size_t>(field.size > 0 ? field.size : 255);
         // A text of no more bytes than the limit has no more characters.
         if (field.type == dbMemo || (field.type == dbText && (cell.text().size() <= limit ||
-                                                              characterCount(cell.text()) <= limit))) {
-            insert_->bindText(column + 1, cell.text());
-            return;
-        }
+                                                              characterCount(cell.text()) <= limit)))
+            return {cell};
         break;
     }
     }
-    // Everything else is converted (and refused) as a recordset would; SQLite
-    // keeps its own copy of the converted value.
-    insert_->bind(column + 1, convertForField(field, valueOf(cell), def_.name));
+    // Everything else is converted (and refused) as a recordset would.
+    return {cell, true, convertForField(field, valueOf(cell), def_.name)};
+}
+
+void RowAppender::write(Statement& statement, Parameters& parameters, std::size_t rows)
+{
+    std::size_t count = rows * def_.fields.size();
+    for (std::size_t i = 0; i < count; ++i) {
+        const Binding& b = waiting_[i];
+        if (parameters.holds(i, b.cell))
+            continue;
+        // A failed bind leaves the parameter unknown, never wrongly known.
+        parameters.forget(i);
+        int index = static_cast<int>(i) + 1;
+        if (b.converted)
+            statement.bind(index, b.value);  // SQLite keeps its own copy
+        else if (b.cell.kind() == Cell::Kind::Null)
+            statement.bind(index, Value());
+        else if (b.cell.kind() == Cell::Kind::Boolean)
+            statement.bindInt64(index, b.cell.number() != 0 ? -1 : 0);
+        else if (b.cell.kind() == Cell::Kind::Number)
+            statement.bindInt64(index, b.cell.number());
+        else
+            statement.bindText(index, b.cell.text());
+        parameters.remember(i, b.cell);
+    }
+    int rc = statement.stepCode();
+    if (rc != Statement::kDone)
+        statement.fail(rc, "テーブル " + def_.name + " に行を追加できません",
+                       "テーブル " + def_.name + " に行を追加できません（キーの重複または値の制約違反）");
+    statement.reset();
 }
 
 void RowAppender::append(std::initializer_list<Cell> cells)
 {
     if (cells.size() > def_.fields.size())
         throw std::logic_error("more cells than fields in " + def_.name);
-    int column = 0;
-    for (const Cell& cell : cells)
-        bindCell(column++, cell);
-    for (; column < static_cast<int>(def_.fields.size()); ++column)
-        bindCell(column, Cell());
-    int rc = insert_->stepCode();
-    if (rc != Statement::kDone)
-        insert_->fail(rc, "テーブル " + def_.name + " に行を追加できません",
-                      "テーブル " + def_.name + " に行を追加できません（キーの重複または値の制約違反）");
-    insert_->reset();
+    std::size_t start = waiting_.size();
+    try {
+        int column = 0;
+        for (const Cell& cell : cells)
+            waiting_.push_back(checked(column++, cell));
+        for (; column < static_cast<int>(def_.fields.size()); ++column)
+            waiting_.push_back(checked(column, Cell()));
+    } catch (...) {
+        waiting_.resize(start);
+        throw;
+    }
+    if (waiting_.size() == rowsPerStatement_ * def_.fields.size()) {
+        if (!batchInsert_) {
+            batchInsert_ = std::make_unique<Statement>(db_.connection(), insertSql(def_, rowsPerStatement_));
+            batchParameters_ = std::make_unique<Parameters>(waiting_.size());
+        }
+        try {
+            write(*batchInsert_, *batchParameters_, rowsPerStatement_);
+        } catch (...) {
+            waiting_.clear();
+            throw;
+        }
+        waiting_.clear();
+    }
+}
+
+void RowAppender::finish()
+{
+    std::size_t rows = def_.fields.empty() ? 0 : waiting_.size() / def_.fields.size();
+    if (rows == 0)
+        return;
+    // The rest of a batch: a statement for as many rows, used once.
+    Statement insert(db_.connection(), insertSql(def_, rows));
+    Parameters parameters(waiting_.size());
+    try {
+        write(insert, parameters, rows);
+    } catch (...) {
+        waiting_.clear();
+        throw;
+    }
+    waiting_.clear();
 }
 
 }  // namespace schemist::dao

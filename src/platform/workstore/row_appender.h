@@ -1,4 +1,4 @@
-// RowAppender: adds many rows to one table through one prepared statement.
+// RowAppender: adds many rows to one table through prepared statements.
 // Each row's values are borrowed from the caller as cells (no Value, no copy
 // of a text per cell) and checked against the table's fields as a
 // recordset's setField checks them, so a row that a recordset would refuse is
@@ -7,8 +7,10 @@
 // Those checks are all the table's CHECK constraints ask (the ranges of its
 // Boolean, Byte, Integer and Long fields), so SQLite is told to skip them
 // while the appender lives; keys and required fields are still enforced by
-// SQLite. A value equal to the one the row before had in the same field is
-// not handed to SQLite again: rows of one table repeat most of their values.
+// SQLite. A table without keys can refuse no row that passed the checks, so
+// its rows are written several to a statement; a table with keys gets one
+// statement per row, and a duplicate is refused at once. A value equal to the
+// one a parameter holds already is not handed to SQLite again.
 #pragma once
 
 #include "platform/workstore/table_def.h"
@@ -70,22 +72,37 @@ public:
 
     // Adds one row, its cells in the table's field order (missing trailing
     // cells are Null). The cells' texts are borrowed until the appender is
-    // destroyed (a later row's equal value is compared with them). Throws Error naming the table (and field) when a value
-    // does not fit its field or a constraint refuses the row.
+    // destroyed. Throws Error naming the table (and field) when a value does
+    // not fit its field or a constraint refuses the row; a refused row is
+    // left out and the appender stays usable.
     void append(std::initializer_list<Cell> cells);
+    // Writes the rows still waiting for their statement. Rows appended after
+    // the last finish() of an appender are not all written, and a failure to
+    // write drops the rows that were waiting (the caller rolls back).
+    void finish();
+
+    // How a checked cell is handed to SQLite.
+    struct Binding {
+        Cell cell;
+        bool converted = false;  // through the recordset's conversion
+        Value value;             // the converted value
+    };
 
 private:
-    // Binds the cell unless the parameter holds it already.
-    void bindCell(int column, const Cell& cell);
-    void bindNew(int column, const Cell& cell);
+    class Parameters;
+
+    Binding checked(int column, const Cell& cell) const;
+    void write(Statement& statement, Parameters& parameters, std::size_t rows);
 
     Database& db_;
     const TableDef& def_;
-    std::shared_ptr<Statement> insert_;
-    // What each parameter of the insert holds, when it is a cell of an
-    // earlier row (a converted value is not kept here).
-    std::vector<Cell> bound_;
-    std::vector<bool> known_;
+    std::size_t rowsPerStatement_ = 1;
+    // The rows waiting, their fields one after another.
+    std::vector<Binding> waiting_;
+    // The statement of a full batch (one row for a table with keys), the
+    // appender's own, and what its parameters hold.
+    std::unique_ptr<Statement> batchInsert_;
+    std::unique_ptr<Parameters> batchParameters_;
 };
 
 }  // namespace schemist::dao

@@ -98,6 +98,45 @@ TEST_F(Appending, RowsRepeatingTheirPredecessorsValuesAreStoredWhole)
     EXPECT_EQ(rowsOf("ByAppender"), expected);
 }
 
+TEST_F(Appending, RowsOfATableWithoutKeysAreAllWrittenOnceFinished)
+{
+    // More rows than one statement takes, and not a multiple of it, with
+    // values repeating and changing, and refused rows among them.
+    for (const char* name : {"Unkeyed", "UnkeyedByRecordset"}) {
+        TableDef def = test::sampleTable(name);
+        def.indexes.clear();
+        db.createTableDef(def);
+    }
+    std::vector<std::string> keys;
+    for (int i = 0; i < 75; ++i)
+        keys.push_back("k" + std::to_string(i % 7));
+    std::string note = "備考";
+    Recordset rs = db.openRecordset("UnkeyedByRecordset");
+    {
+        RowAppender rows(db, "Unkeyed");
+        for (int i = 0; i < 75; ++i) {
+            std::int32_t small = i % 3 == 0 ? 1 : i;
+            std::optional<std::string> text = i % 5 == 0 ? std::nullopt : std::optional<std::string>(note);
+            rows.append({keys[static_cast<std::size_t>(i)], i % 2 == 0, small, std::int32_t{i % 4}, std::int32_t{i},
+                         std::int32_t{i % 2}, text});
+            rs.addNew();
+            rs.setField(0, Value(keys[static_cast<std::size_t>(i)]));
+            rs.setField(1, Value(i % 2 == 0));
+            rs.setField(2, Value(small));
+            rs.setField(3, Value(std::int32_t{i % 4}));
+            rs.setField(4, Value(std::int32_t{i}));
+            rs.setField(5, Value(std::int32_t{i % 2}));
+            rs.setField(6, text ? Value(*text) : Value());
+            rs.update();
+            if (i % 20 == 0)
+                EXPECT_THROW(rows.append({"bad", true, std::int32_t{1}, std::int32_t{300}}), Error);
+        }
+        rows.finish();
+    }
+    EXPECT_EQ(rowsOf("Unkeyed"), rowsOf("UnkeyedByRecordset"));
+    EXPECT_EQ(rowsOf("Unkeyed").size(), 75u);
+}
+
 TEST_F(Appending, RefusesWhatARecordsetRefusesWithItsMessage)
 {
     RowAppender rows(db, "ByAppender");
