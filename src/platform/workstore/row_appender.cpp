@@ -100,7 +100,7 @@ RowAppender::~RowAppender()
     db_.connection().tryExec("PRAGMA ignore_check_constraints=OFF");
 }
 
-RowAppender::Binding RowAppender::checked(int column, const Cell& cell) const
+RowAppender::Binding RowAppender::checked(int column, const Cell& cell)
 {
     const FieldDef& field = def_.fields[static_cast<std::size_t>(column)];
     switch (cell.kind()) {
@@ -124,7 +124,8 @@ RowAppender::Binding RowAppender::checked(int column, const Cell& cell) const
     }
     }
     // Everything else is converted (and refused) as a recordset would.
-    return {cell, true, convertForField(field, valueOf(cell), def_.name)};
+    converted_.push_back(convertForField(field, valueOf(cell), def_.name));
+    return {cell, static_cast<int>(converted_.size()) - 1};
 }
 
 void RowAppender::write(Statement& statement, Parameters& parameters, std::size_t rows)
@@ -137,8 +138,8 @@ void RowAppender::write(Statement& statement, Parameters& parameters, std::size_
         // A failed bind leaves the parameter unknown, never wrongly known.
         parameters.forget(i);
         int index = static_cast<int>(i) + 1;
-        if (b.converted)
-            statement.bind(index, b.value);  // SQLite keeps its own copy
+        if (b.converted >= 0)
+            statement.bind(index, converted_[static_cast<std::size_t>(b.converted)]);  // SQLite keeps a copy
         else if (b.cell.kind() == Cell::Kind::Null)
             statement.bind(index, Value());
         else if (b.cell.kind() == Cell::Kind::Boolean)
@@ -168,7 +169,7 @@ void RowAppender::append(std::initializer_list<Cell> cells)
         for (; column < static_cast<int>(def_.fields.size()); ++column)
             waiting_.push_back(checked(column, Cell()));
     } catch (...) {
-        waiting_.resize(start);
+        waiting_.resize(start);  // its converted values are dropped with the next batch
         throw;
     }
     if (waiting_.size() == rowsPerStatement_ * def_.fields.size()) {
@@ -179,10 +180,10 @@ void RowAppender::append(std::initializer_list<Cell> cells)
         try {
             write(*batchInsert_, *batchParameters_, rowsPerStatement_);
         } catch (...) {
-            waiting_.clear();
+            dropWaiting();
             throw;
         }
-        waiting_.clear();
+        dropWaiting();
     }
 }
 
@@ -197,10 +198,16 @@ void RowAppender::finish()
     try {
         write(insert, parameters, rows);
     } catch (...) {
-        waiting_.clear();
+        dropWaiting();
         throw;
     }
+    dropWaiting();
+}
+
+void RowAppender::dropWaiting()
+{
     waiting_.clear();
+    converted_.clear();
 }
 
 }  // namespace schemist::dao

@@ -81,24 +81,26 @@ public:
     // write drops the rows that were waiting (the caller rolls back).
     void finish();
 
-    // How a checked cell is handed to SQLite.
-    struct Binding {
-        Cell cell;
-        bool converted = false;  // through the recordset's conversion
-        Value value;             // the converted value
-    };
-
 private:
     class Parameters;
 
-    Binding checked(int column, const Cell& cell) const;
+    // A checked cell, and where its converted value is when it went through
+    // the recordset's conversion.
+    struct Binding {
+        Cell cell;
+        int converted = -1;  // index into converted_
+    };
+
+    Binding checked(int column, const Cell& cell);
     void write(Statement& statement, Parameters& parameters, std::size_t rows);
+    void dropWaiting();
 
     Database& db_;
     const TableDef& def_;
     std::size_t rowsPerStatement_ = 1;
     // The rows waiting, their fields one after another.
     std::vector<Binding> waiting_;
+    std::vector<Value> converted_;
     // The statement of a full batch (one row for a table with keys), the
     // appender's own, and what its parameters hold.
     std::unique_ptr<Statement> batchInsert_;
