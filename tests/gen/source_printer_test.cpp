@@ -3,6 +3,8 @@
 #include "gen/common/source_printer.h"
 #include "gen/common/vb_text.h"
 
+#include "platform/text.h"
+
 #include <gtest/gtest.h>
 
 using namespace schemist;
@@ -73,6 +75,50 @@ TEST(SourcePrinter, IndentShiftsEverythingPrintedWhileItLives)
     }
     p.print(0, "d");
     EXPECT_EQ(p.lines(), (std::vector<std::string>{"        a", "    b", "        c", "  fixed", "d"}));
+}
+
+TEST(SourcePrinter, ATemplateWrittenAgainFollowsItsTextAndValues)
+{
+    // The same template text with other values, a template made at run time
+    // and changed in place (same address, same length), and "$$".
+    RunSettings settings = RunSettings::startValues();
+    settings.CommentPos = 16;
+    SourcePrinter p(settings);
+    std::string made = "dim $v$ as Long$>$' 長整数";
+    for (const char* name : {"a", "b"}) {
+        p.print(0, made, {{"v", name}});
+        p.printAt(1, "x$$$v$", {{"v", name}});
+    }
+    made.replace(made.find("Long"), 4, "Date");
+    p.print(0, made, {{"v", "c"}});
+    EXPECT_EQ(p.lines(), (std::vector<std::string>{"dim a as Long   ' 長整数", " x$a", "dim b as Long   ' 長整数", " x$b",
+                                                   "dim c as Date   ' 長整数"}));
+    EXPECT_THROW(p.print(0, "$unknown$"), std::logic_error);
+    EXPECT_THROW(p.print(0, "$open"), std::logic_error);
+}
+
+TEST(SourcePrinter, ValuesAreWrittenAsTheWholeLineWouldEncode)
+{
+    // Japanese template text next to values that are Japanese, empty, not
+    // CP932, or not UTF-8 at all (a byte that begins a character, cut off):
+    // the bytes are those of the finished line encoded whole.
+    RunSettings settings = RunSettings::startValues();
+    settings.CommentPos = 30;
+    const std::string values[] = {"社員", "", "x", "\xF0\x9F\x98\x80", "\xE3\x81", "\xEF", "名\xE3"};
+    std::string expected;
+    SourcePrinter p(settings);
+    for (const std::string& value : values) {
+        p.print(1, "$v$ﾛｰｶﾙ$v$ 変数$>$' 説明$v$", {{"v", value}});
+        p.block("\n$v$ｺﾋﾟｰ\n    値$v$\n", {{"v", value}});
+        std::string code = "    " + value + "ﾛｰｶﾙ" + value + " 変数";
+        std::string padded = code + std::string(std::max<std::size_t>(1, 30 - std::min<std::size_t>(30, cp932ByteCount(code))), ' ');
+        expected += encodeCp932(code).bytes;
+        expected += std::string(padded.size() - code.size(), ' ');
+        expected += encodeCp932("' 説明" + value).bytes + "\r\n";
+        expected += encodeCp932(value + "ｺﾋﾟｰ").bytes + "\r\n";
+        expected += encodeCp932("    値" + value).bytes + "\r\n";
+    }
+    EXPECT_EQ(p.lines().bytes(), expected);
 }
 
 TEST(Templates, ExpandNamedVariablesOnly)
