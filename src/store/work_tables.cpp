@@ -135,8 +135,56 @@ std::vector<DefinitionRow> readDefinitionRows(dao::Database& db, const char* tab
     return rows;
 }
 
+namespace {
+
+// Rows that come in ascending table numbers already (as the import and the
+// conversion make them) are grouped in one pass.
+bool inTableOrder(const std::vector<DefinitionRow>& rows)
+{
+    return std::is_sorted(rows.begin(), rows.end(),
+                          [](const DefinitionRow& a, const DefinitionRow& b) { return a.TableNo < b.TableNo; });
+}
+
+std::vector<DefinitionTable> groupInOrder(std::vector<DefinitionRow>& rows)
+{
+    std::vector<DefinitionTable> tables;
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        if (i == 0 || rows[i].TableNo != rows[i - 1].TableNo)
+            ++count;
+    tables.reserve(count);
+    for (std::size_t begin = 0; begin < rows.size();) {
+        std::size_t end = begin;
+        while (end < rows.size() && rows[end].TableNo == rows[begin].TableNo)
+            ++end;
+        DefinitionTable& table = tables.emplace_back();
+        table.TableNo = rows[begin].TableNo;
+        table.rows.reserve(end - begin);
+        for (std::size_t i = begin; i < end; ++i)
+            table.rows.push_back(std::move(rows[i]));
+        begin = end;
+    }
+    std::vector<DefinitionRow>().swap(rows);
+    return tables;
+}
+
+void sortByFieldNo(std::vector<DefinitionTable>& tables)
+{
+    auto byFieldNo = [](const DefinitionRow& a, const DefinitionRow& b) { return a.FieldNo < b.FieldNo; };
+    for (DefinitionTable& table : tables)
+        if (!std::is_sorted(table.rows.begin(), table.rows.end(), byFieldNo))
+            std::stable_sort(table.rows.begin(), table.rows.end(), byFieldNo);
+}
+
+}  // namespace
+
 std::vector<DefinitionTable> groupByTable(std::vector<DefinitionRow> rows)
 {
+    if (inTableOrder(rows)) {
+        std::vector<DefinitionTable> tables = groupInOrder(rows);
+        sortByFieldNo(tables);
+        return tables;
+    }
     // Each table's list is sized before it is filled, and the flat list is
     // freed before sorting, so that grouping never holds much more than the
     // rows themselves.
@@ -155,12 +203,9 @@ std::vector<DefinitionTable> groupByTable(std::vector<DefinitionRow> rows)
     std::vector<DefinitionRow>().swap(rows);  // "= {}" would keep the buffer
     std::vector<DefinitionTable> tables;
     tables.reserve(byNumber.size());
-    auto byFieldNo = [](const DefinitionRow& a, const DefinitionRow& b) { return a.FieldNo < b.FieldNo; };
-    for (auto& [number, table] : byNumber) {
-        if (!std::is_sorted(table.rows.begin(), table.rows.end(), byFieldNo))
-            std::stable_sort(table.rows.begin(), table.rows.end(), byFieldNo);
+    for (auto& [number, table] : byNumber)
         tables.push_back(std::move(table));
-    }
+    sortByFieldNo(tables);
     return tables;
 }
 

@@ -176,6 +176,48 @@ TEST_F(FreshStore, RowsKeepNullAndTextReadBackThroughTheWorkTables)
     EXPECT_FALSE(back[0].TableComment.has_value());
 }
 
+TEST_F(FreshStore, ManyRowsComeBackWholeAndGroupedByTable)
+{
+    // More rows than one statement writes, and not a multiple of it; values
+    // repeat from row to row as the definitions of one table do.
+    std::vector<DefinitionRow> rows;
+    for (int table = 1; table <= 3; ++table) {
+        for (int field = 1; field <= 25; ++field) {
+            DefinitionRow row;
+            row.TableNo = table;
+            row.TableName = "tbl" + std::to_string(table);
+            row.TableComment = table == 2 ? std::nullopt : std::optional<std::string>("表" + std::to_string(table));
+            row.FieldNo = field;
+            row.FieldName = "fld" + std::to_string(field);
+            row.Type = field % 2 ? "Long" : "Text";
+            row.LengthFlag = field % 2 == 0;
+            row.LengthInteger = field % 2 ? 0 : 50;
+            row.Primary = field == 1;
+            row.AllowZeroLength = field % 3 == 0 ? std::nullopt : std::optional<bool>(field % 3 == 1);
+            row.DefaultValue = field == 4 ? std::optional<std::string>("0") : std::nullopt;
+            rows.push_back(row);
+        }
+    }
+    Database db = Database::open(path, OpenMode::Exclusive);
+    CreateWorkTables(db);
+    writeDefinitionRows(db, kVBTable, rows);
+    EXPECT_EQ(readDefinitionRows(db, kVBTable), rows);
+
+    // Grouped alike whether the rows come in table order or not.
+    std::vector<DefinitionRow> shuffled(rows.rbegin(), rows.rend());
+    std::vector<DefinitionTable> inOrder = groupByTable(rows);
+    std::vector<DefinitionTable> fromShuffled = groupByTable(shuffled);
+    ASSERT_EQ(inOrder.size(), 3u);
+    ASSERT_EQ(fromShuffled.size(), 3u);
+    for (std::size_t t = 0; t < 3; ++t) {
+        EXPECT_EQ(inOrder[t].TableNo, static_cast<int>(t) + 1);
+        EXPECT_EQ(fromShuffled[t].TableNo, inOrder[t].TableNo);
+        EXPECT_EQ(fromShuffled[t].rows, inOrder[t].rows);
+        EXPECT_EQ(inOrder[t].rows, std::vector<DefinitionRow>(rows.begin() + static_cast<long>(t) * 25,
+                                                              rows.begin() + static_cast<long>(t + 1) * 25));
+    }
+}
+
 TEST_F(FreshStore, DropWorkTablesToleratesMissingTables)
 {
     Database db = Database::open(path, OpenMode::Exclusive);

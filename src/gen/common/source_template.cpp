@@ -152,9 +152,13 @@ void appendPieces(std::string& out, const TemplatePieces& pieces, TemplateVars v
             out.append(piece.text);
             continue;
         }
+        // Names are short and mostly differ in length or first letter, so
+        // those are compared before the whole name.
         const std::pair<std::string_view, std::string_view>* found = nullptr;
+        std::string_view name = piece.text;
         for (const auto& var : vars) {
-            if (var.first == piece.text) {
+            if (var.first.size() == name.size() && var.first[0] == name[0] &&
+                std::memcmp(var.first.data(), name.data(), name.size()) == 0) {
                 found = &var;
                 break;
             }
