@@ -9,7 +9,15 @@
 
 namespace schemist::cli {
 
-void message(const std::string& text) { std::cerr << printableText(text, true) << '\n'; }
+void message(const std::string& text) { std::cerr << printableText(text, true) + '\n'; }
+
+void messages(const std::vector<std::string>& texts, const std::string& prefix)
+{
+    std::string all;
+    for (const std::string& text : texts)
+        all += printableText(prefix + printableText(text), true) + '\n';
+    std::cerr << all;
+}
 
 std::optional<int> parseArguments(CLI::App& app, int argc, char** argv)
 {

@@ -8,11 +8,15 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace schemist::cli {
 
 // A message for the user on standard error, control characters shown.
 void message(const std::string& text);
+// Messages for the user, each on its own line behind `prefix`, in one write
+// (a run over hundreds of tables may warn about every one).
+void messages(const std::vector<std::string>& texts, const std::string& prefix);
 
 // Parses the arguments; returns the exit status when the command ends here
 // (help shown, or a command line that cannot be parsed).

@@ -401,8 +401,7 @@ int runCommand(const CliOptions& o)
         message(*outcome.inputMessage);
         return kExitFailure;
     }
-    for (const std::string& warning : outcome.warnings)
-        message("警告: " + printableText(warning));
+    cli::messages(outcome.warnings, "警告: ");
     if (!outcome.succeeded) {
         message(outcome.error);
         return kExitFailure;
