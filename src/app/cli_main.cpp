@@ -146,7 +146,8 @@ std::string joined(const std::vector<std::string>& names)
 
 void showProgressOnTerminal(int value)
 {
-    if (::isatty(STDERR_FILENO))
+    static const bool onTerminal = ::isatty(STDERR_FILENO);  // asked once: a class run reports hundreds of values
+    if (onTerminal)
         std::fprintf(stderr, "\r進行状況: %3d%%%s", value, value == 0 ? "\r\033[K" : "");
 }
 
