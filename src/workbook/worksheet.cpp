@@ -98,6 +98,16 @@ StyleId CellStyles::idOf(const CellStyle& style)
     return last_;
 }
 
+CellData& Worksheet::growTo(int row, int column)
+{
+    if (static_cast<std::size_t>(row) >= rows_.size())
+        rows_.resize(row + 1);
+    auto& cells = rows_[row];
+    if (static_cast<std::size_t>(column) >= cells.size())
+        cells.resize(column + 1);
+    return cells[column];
+}
+
 const CellStyle& Worksheet::styleAt(int row, int column) const
 {
     if (static_cast<std::size_t>(row) >= rows_.size() || static_cast<std::size_t>(column) >= rows_[row].size())

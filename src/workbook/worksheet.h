@@ -104,12 +104,13 @@ public:
     // its last touched column. A reference is good until the next call.
     CellData& cell(int row, int column)
     {
-        if (static_cast<std::size_t>(row) >= rows_.size())
-            rows_.resize(row + 1);
-        auto& cells = rows_[row];
-        if (static_cast<std::size_t>(column) >= cells.size())
-            cells.resize(column + 1);
-        return cells[column];
+        // Ranges touch each cell many times; only the first touch grows.
+        if (static_cast<std::size_t>(row) < rows_.size()) {
+            auto& cells = rows_[row];
+            if (static_cast<std::size_t>(column) < cells.size())
+                return cells[column];
+        }
+        return growTo(row, column);
     }
     // Visits every cell ever touched, row by row: visit(row, column, data).
     template <typename Visit>
@@ -151,6 +152,8 @@ public:
     const std::map<int, double>& columnWidths() const { return columnWidths_; }
 
 private:
+    CellData& growTo(int row, int column);
+
     Workbook* parent_;
     std::string name_;
     std::vector<std::vector<CellData>> rows_;
