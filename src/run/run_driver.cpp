@@ -93,6 +93,24 @@ bool isTemporaryOfRun(const std::string& target, const RunOutputs& outputs, cons
     return false;
 }
 
+// Waits for a helper thread's work when the scope whose values it reads is
+// left by an exception (running out of memory while the workbook's rows are
+// grouped, say), before those values are destroyed under it.
+class WaitOnUnwind {
+public:
+    explicit WaitOnUnwind(std::future<void>& work) : work_(work) {}
+    WaitOnUnwind(const WaitOnUnwind&) = delete;
+    WaitOnUnwind& operator=(const WaitOnUnwind&) = delete;
+    ~WaitOnUnwind()
+    {
+        if (work_.valid())
+            work_.wait();
+    }
+
+private:
+    std::future<void>& work_;
+};
+
 // How a run's memory is managed. A generator thread would otherwise get a
 // malloc arena of its own, which grows page by page and is never shared: more
 // memory touched for the same rows; the threads allocate little at a time, so
@@ -227,6 +245,7 @@ void RunDriver::runGeneration(const RunRequest& request, Progress& progress, Run
         // workbook's progress and warnings are passed on in the run's order,
         // after the source's.
         ConvertedRows converted;
+        WaitOnUnwind writerReadsConverted(convertedWritten);
         TypePrefixes prefixes;
         if (request.makeVB) {
             converted = step("定義の変換", [&] {
