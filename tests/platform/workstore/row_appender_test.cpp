@@ -110,13 +110,17 @@ TEST_F(Appending, RowsOfATableWithoutKeysAreAllWrittenOnceFinished)
     std::vector<std::string> keys;
     for (int i = 0; i < 75; ++i)
         keys.push_back("k" + std::to_string(i % 7));
-    std::string note = "備考";
+    // The appender borrows the texts until it is destroyed, as the run's
+    // rows lend theirs.
+    std::vector<std::optional<std::string>> texts;
+    for (int i = 0; i < 75; ++i)
+        texts.push_back(i % 5 == 0 ? std::nullopt : std::optional<std::string>("備考"));
     Recordset rs = db.openRecordset("UnkeyedByRecordset");
     {
         RowAppender rows(db, "Unkeyed");
         for (int i = 0; i < 75; ++i) {
             std::int32_t small = i % 3 == 0 ? 1 : i;
-            std::optional<std::string> text = i % 5 == 0 ? std::nullopt : std::optional<std::string>(note);
+            const std::optional<std::string>& text = texts[static_cast<std::size_t>(i)];
             rows.append({keys[static_cast<std::size_t>(i)], i % 2 == 0, small, std::int32_t{i % 4}, std::int32_t{i},
                          std::int32_t{i % 2}, text});
             rs.addNew();
