@@ -93,24 +93,6 @@ bool isTemporaryOfRun(const std::string& target, const RunOutputs& outputs, cons
     return false;
 }
 
-// Waits for a helper thread's work when the scope whose values it reads is
-// left by an exception (running out of memory while the workbook's rows are
-// grouped, say), before those values are destroyed under it.
-class WaitOnUnwind {
-public:
-    explicit WaitOnUnwind(std::future<void>& work) : work_(work) {}
-    WaitOnUnwind(const WaitOnUnwind&) = delete;
-    WaitOnUnwind& operator=(const WaitOnUnwind&) = delete;
-    ~WaitOnUnwind()
-    {
-        if (work_.valid())
-            work_.wait();
-    }
-
-private:
-    std::future<void>& work_;
-};
-
 // How a run's memory is managed. A generator thread would otherwise get a
 // malloc arena of its own, which grows page by page and is never shared: more
 // memory touched for the same rows; the threads allocate little at a time, so
@@ -226,7 +208,6 @@ void RunDriver::runGeneration(const RunRequest& request, Progress& progress, Run
     // so that the workbook's cells and the source's model are never held at
     // the same time. Failures are reported in the order of the steps:
     // conversion, source, workbook.
-    std::future<void> convertedWritten;
     try {
         IdentifierSet ids;
         std::vector<DefinitionRow> accessRows = step("スキーマの取り込み", [&] {
@@ -245,7 +226,11 @@ void RunDriver::runGeneration(const RunRequest& request, Progress& progress, Run
         // workbook's progress and warnings are passed on in the run's order,
         // after the source's.
         ConvertedRows converted;
-        WaitOnUnwind writerReadsConverted(convertedWritten);
+        // Declared after the rows it reads: the future of std::async waits
+        // for its thread when destroyed, so an exception leaving this block
+        // lets the writer end before the rows go and before the store is
+        // used again below.
+        std::future<void> convertedWritten;
         TypePrefixes prefixes;
         if (request.makeVB) {
             converted = step("定義の変換", [&] {
@@ -309,9 +294,6 @@ void RunDriver::runGeneration(const RunRequest& request, Progress& progress, Run
         if (makeDocuments)
             makeDocumentFiles(request, outputPathStem, outcome.outputs, warnings);
     } catch (...) {
-        // The store is this thread's again only once the writing has ended.
-        if (convertedWritten.valid())
-            convertedWritten.wait();
         std::vector<std::string> notes;
         dropWorkTablesQuietly(store, notes);
         outcome.warnings = warnings.messages();
