@@ -10,7 +10,6 @@
 #include <cstring>
 #include <map>
 #include <memory>
-#include <optional>
 #include <unordered_map>
 #include <utility>
 
@@ -120,21 +119,23 @@ std::size_t asciiRun(std::string_view text)
     return n;
 }
 
-// The code point of a well-formed two- or three-byte sequence at the start of
-// `utf8`, or none (anything else is left to iconv, as it always was).
-std::optional<std::pair<char32_t, std::size_t>> bmpCharacter(std::string_view utf8)
+// The code point and length of a well-formed two- or three-byte sequence at
+// `in`; length 0 for anything else (which is left to iconv, as it always was).
+inline std::size_t bmpAt(const unsigned char* in, const unsigned char* end, char32_t& codePoint)
 {
-    auto byte = [&](std::size_t i) { return static_cast<unsigned char>(utf8[i]); };
-    auto continuation = [&](std::size_t i) { return i < utf8.size() && (byte(i) & 0xC0) == 0x80; };
-    unsigned char lead = byte(0);
-    if (lead >= 0xC2 && lead <= 0xDF && continuation(1))
-        return std::pair{static_cast<char32_t>(((lead & 0x1F) << 6) | (byte(1) & 0x3F)), std::size_t{2}};
-    if (lead >= 0xE0 && lead <= 0xEF && continuation(1) && continuation(2)) {
-        char32_t cp = ((lead & 0x0F) << 12) | ((byte(1) & 0x3F) << 6) | (byte(2) & 0x3F);
-        if (cp >= 0x800 && (cp < 0xD800 || cp > 0xDFFF))
-            return std::pair{cp, std::size_t{3}};
+    unsigned char lead = in[0];
+    std::ptrdiff_t left = end - in;
+    if (lead >= 0xE0 && lead <= 0xEF) {
+        if (left < 3 || (in[1] & 0xC0) != 0x80 || (in[2] & 0xC0) != 0x80)
+            return 0;
+        codePoint = ((lead & 0x0F) << 12) | ((in[1] & 0x3F) << 6) | (in[2] & 0x3F);
+        return codePoint >= 0x800 && (codePoint < 0xD800 || codePoint > 0xDFFF) ? 3 : 0;
     }
-    return std::nullopt;
+    if (lead >= 0xC2 && lead <= 0xDF && left >= 2 && (in[1] & 0xC0) == 0x80) {
+        codePoint = ((lead & 0x1F) << 6) | (in[1] & 0x3F);
+        return 2;
+    }
+    return 0;
 }
 
 // Appends the CP932 form of a run of non-ASCII characters character by
@@ -144,10 +145,11 @@ bool encodeNonAscii(std::string_view utf8, std::string& out)
     bool lossy = false;
     std::uint16_t* forms = knownForms();
     while (!utf8.empty()) {
-        std::optional<std::pair<char32_t, std::size_t>> character = bmpCharacter(utf8);
-        if (!character)
+        const auto* bytes = reinterpret_cast<const unsigned char*>(utf8.data());
+        char32_t codePoint = 0;
+        std::size_t length = bmpAt(bytes, bytes + utf8.size(), codePoint);
+        if (length == 0)
             return convertNonAscii(utf8, out) || lossy;
-        auto [codePoint, length] = *character;
         std::uint16_t& form = forms[codePoint];
         if (form == 0) {
             std::string bytes;
@@ -174,25 +176,6 @@ bool encodeNonAscii(std::string_view utf8, std::string& out)
         utf8.remove_prefix(length);
     }
     return lossy;
-}
-
-// The code point and length of a well-formed two- or three-byte sequence at
-// `in` (the same test as bmpCharacter, on raw bytes); length 0 otherwise.
-inline std::size_t bmpAt(const unsigned char* in, const unsigned char* end, char32_t& codePoint)
-{
-    unsigned char lead = in[0];
-    std::ptrdiff_t left = end - in;
-    if (lead >= 0xE0 && lead <= 0xEF) {
-        if (left < 3 || (in[1] & 0xC0) != 0x80 || (in[2] & 0xC0) != 0x80)
-            return 0;
-        codePoint = ((lead & 0x0F) << 12) | ((in[1] & 0x3F) << 6) | (in[2] & 0x3F);
-        return codePoint >= 0x800 && (codePoint < 0xD800 || codePoint > 0xDFFF) ? 3 : 0;
-    }
-    if (lead >= 0xC2 && lead <= 0xDF && left >= 2 && (in[1] & 0xC0) == 0x80) {
-        codePoint = ((lead & 0x1F) << 6) | (in[1] & 0x3F);
-        return 2;
-    }
-    return 0;
 }
 
 // Long runs of non-ASCII characters (a comment line of a template, written
@@ -260,17 +243,11 @@ public:
 
     void copyAscii()
     {
-        while (end_ - in_ >= 8) {
-            std::uint64_t word;
-            std::memcpy(&word, in_, 8);
-            if (word & 0x8080808080808080ULL)
-                break;
-            std::memcpy(dst_, &word, 8);
-            in_ += 8;
-            dst_ += 8;
-        }
-        while (in_ < end_ && *in_ < 0x80)
-            *dst_++ = static_cast<char>(*in_++);
+        std::size_t ascii =
+            asciiRun({reinterpret_cast<const char*>(in_), static_cast<std::size_t>(end_ - in_)});
+        std::memcpy(dst_, in_, ascii);
+        in_ += ascii;
+        dst_ += ascii;
     }
 
     // The non-ASCII bytes from here up to the next ASCII byte or the end.
