@@ -5,7 +5,6 @@
 #include "platform/text.h"
 
 #include <algorithm>
-#include <stdexcept>
 
 namespace schemist {
 
@@ -21,43 +20,11 @@ std::string AddLineComment(std::string_view code, std::string_view comment, std:
     return line;
 }
 
-void appendExpanded(std::string& out, std::string_view text, TemplateVars vars)
-{
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        std::size_t open = text.find('$', pos);
-        if (open == std::string_view::npos) {
-            out.append(text.substr(pos));
-            break;
-        }
-        out.append(text.substr(pos, open - pos));
-        std::size_t close = text.find('$', open + 1);
-        if (close == std::string_view::npos)
-            throw std::logic_error("unterminated template variable in: " + std::string(text));
-        std::string_view name = text.substr(open + 1, close - open - 1);
-        if (name.empty()) {
-            out.push_back('$');
-        } else {
-            bool found = false;
-            for (const auto& [key, value] : vars) {
-                if (key == name) {
-                    out.append(value);
-                    found = true;
-                    break;
-                }
-            }
-            if (!found)
-                throw std::logic_error("unknown template variable $" + std::string(name) + "$");
-        }
-        pos = close + 1;
-    }
-}
-
 std::string expandTemplate(std::string_view text, TemplateVars vars)
 {
     std::string out;
     out.reserve(text.size() + 32);
-    appendExpanded(out, text, vars);
+    appendPieces(out, wholeTemplate(text), vars);
     return out;
 }
 

@@ -36,9 +36,6 @@ std::string trailingComment(std::string_view text);
 // An unknown name is a programming error and throws std::logic_error.
 std::string expandTemplate(std::string_view text, TemplateVars vars);
 
-// The same, appended to `out`.
-void appendExpanded(std::string& out, std::string_view text, TemplateVars vars);
-
 class SourcePrinter {
 public:
     explicit SourcePrinter(const RunSettings& settings) : settings_(settings) {}
