@@ -177,13 +177,7 @@ void RowAppender::append(std::initializer_list<Cell> cells)
             batchInsert_ = std::make_unique<Statement>(db_.connection(), insertSql(def_, rowsPerStatement_));
             batchParameters_ = std::make_unique<Parameters>(waiting_.size());
         }
-        try {
-            write(*batchInsert_, *batchParameters_, rowsPerStatement_);
-        } catch (...) {
-            dropWaiting();
-            throw;
-        }
-        dropWaiting();
+        writeWaiting(*batchInsert_, *batchParameters_, rowsPerStatement_);
     }
 }
 
@@ -195,8 +189,14 @@ void RowAppender::finish()
     // The rest of a batch: a statement for as many rows, used once.
     Statement insert(db_.connection(), insertSql(def_, rows));
     Parameters parameters(waiting_.size());
+    writeWaiting(insert, parameters, rows);
+}
+
+void RowAppender::writeWaiting(Statement& statement, Parameters& parameters, std::size_t rows)
+{
+    // Written or refused, the rows stop waiting (the caller rolls back).
     try {
-        write(insert, parameters, rows);
+        write(statement, parameters, rows);
     } catch (...) {
         dropWaiting();
         throw;

@@ -93,6 +93,7 @@ private:
 
     Binding checked(int column, const Cell& cell);
     void write(Statement& statement, Parameters& parameters, std::size_t rows);
+    void writeWaiting(Statement& statement, Parameters& parameters, std::size_t rows);
     void dropWaiting();
 
     Database& db_;

@@ -132,8 +132,9 @@ TEST_F(Appending, RowsOfATableWithoutKeysAreAllWrittenOnceFinished)
             rs.setField(5, Value(std::int32_t{i % 2}));
             rs.setField(6, text ? Value(*text) : Value());
             rs.update();
-            if (i % 20 == 0)
+            if (i % 20 == 0) {
                 EXPECT_THROW(rows.append({"bad", true, std::int32_t{1}, std::int32_t{300}}), Error);
+            }
         }
         rows.finish();
     }
