@@ -41,7 +41,13 @@ struct Round {
     double peakMiB = 0;
 };
 
-// The tables `times` over; copy n > 1 of a table is named NAME_n.
+// Copy n > 1 of a table is named NAME_n.
+std::string copyName(const std::string& name, int copy)
+{
+    return copy > 1 ? name + "_" + std::to_string(copy) : name;
+}
+
+// The tables `times` over.
 SourceSchema repeated(const SourceSchema& base, int times)
 {
     SourceSchema out;
@@ -49,8 +55,7 @@ SourceSchema repeated(const SourceSchema& base, int times)
     for (int copy = 1; copy <= times; ++copy)
         for (const SourceTable& table : base.tables) {
             out.tables.push_back(table);
-            if (copy > 1)
-                out.tables.back().name += "_" + std::to_string(copy);
+            out.tables.back().name = copyName(table.name, copy);
         }
     return out;
 }
@@ -76,7 +81,7 @@ Round runOnce(const RunSettings& settings, const SourceSchema& base, int times, 
     std::vector<std::string> names;
     for (int copy = 1; copy <= times; ++copy)
         for (const SourceTable& table : base.tables)
-            names.push_back(copy > 1 ? table.name + "_" + std::to_string(copy) : table.name);
+            names.push_back(copyName(table.name, copy));
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
 
